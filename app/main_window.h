@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/ini_file.h"
+#include "app/start_options.h"
+#include "radio/port_map.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+struct Codeplug;
+class StayOnTopDialog;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class LogoMdiArea;
+class QComboBox;
+class QLabel;
+class QToolBar;
+class QToolButton;
+
+// The other six windows, which the main window opens and brings back.
+struct OtherWindows {
+    TForm4* Form4;
+    TForm2* Form2;
+    TForm3* Form3;
+    TForm5* Form5;
+    TForm6* Form6;
+    TForm7* Form7;
+};
+
+// Form1, the main window: the frame of the two child windows, with the menus, the
+// toolbar with the band selector, and the status bar. It remembers the port and the
+// bands in the settings file between runs.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1(Codeplug& codeplug, const StartOptions& options);
+    ~TForm1() override;
+
+    // Hands over the windows created after this one; called once, before showing.
+    void attach(const OtherWindows& windows);
+    LogoMdiArea* mdiArea() const { return mdiArea_; }
+
+    int PortNumber() const { return portNumber_; }
+    const PortMap& ports() const { return ports_; }
+    QToolButton* toolButton(const QString& name) const;
+
+    // Main window title from the selected band: "Vantrel [136-174MHz]".
+    void applyTitleRule();
+
+    // Menus and their items (a menu item and its toolbar button share one action).
+    QMenu *N1, *N5, *N22, *N12, *N19, *N13;
+    QAction *N2, *O1, *S1, *N4;                // File
+    QAction *N6, *N7, *N9, *N11, *N18;         // Edit
+    std::array<QAction*, PortMap::PortCount> COM;
+    QAction *N20, *N21;                        // Language
+    QAction *N14, *N16;                        // Help
+    QToolBar* ToolBar1;
+    QLabel* Label1;
+    QComboBox* ComboBox1;
+    QLabel* StatusBar1;
+
+    // Commands.
+    void N4Click();
+    void N6Click();
+    void N7Click();
+    void N18Click();
+    void N9Click();
+    void N11Click();
+    void N16Click();
+    void COMClick(int port);
+    void ComboBox1Change();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormDestroy();
+
+    void createMenus();
+    void createToolBar();
+    void createBandSelector();
+    void bindBandSelector();
+    void markPort(int port);
+    // Opens a radio dialog when its port exists and is free.
+    void openByDialogRule(StayOnTopDialog* dialog);
+
+    Codeplug& codeplug_;
+    StartOptions options_;
+    std::unique_ptr<IniFile> settings_;
+    PortMap ports_;
+    int portNumber_ = 1;
+    OtherWindows windows_{};
+    LogoMdiArea* mdiArea_;
+    bool shown_ = false;
+};

@@ -1,0 +1,46 @@
+#include "app/vantrel_app.h"
+
+#include "app/about_box.h"
+#include "app/logo_mdi_area.h"
+#include "app/main_window.h"
+#include "codeplug/channel_editor_window.h"
+#include "codeplug/options_window.h"
+#include "radio/power_dialog.h"
+#include "radio/read_dialog.h"
+#include "radio/write_dialog.h"
+
+// The pictures are compiled into a static library: register them by hand.
+static void registerPictures() { Q_INIT_RESOURCE(images); }
+
+VantrelApp::VantrelApp(const StartOptions& options)
+    : mainWindow_((registerPictures(), std::make_unique<TForm1>(codeplug, options))) {
+    Form1 = mainWindow_.get();
+    // The child windows live in the main frame; the channel editor, added last, is
+    // the active one in front.
+    Form4 = new TForm4(codeplug.options);
+    Form1->mdiArea()->addSubWindow(Form4);
+    Form4->show();
+    Form2 = new TForm2(codeplug.channels, codeplug.tones);
+    Form1->mdiArea()->addSubWindow(Form2);
+    Form2->show();
+    writeDialog_ = std::make_unique<TForm3>();
+    aboutBox_ = std::make_unique<TForm5>();
+    readDialog_ = std::make_unique<TForm6>();
+    powerDialog_ = std::make_unique<TForm7>();
+    Form3 = writeDialog_.get();
+    Form5 = aboutBox_.get();
+    Form6 = readDialog_.get();
+    Form7 = powerDialog_.get();
+    Form1->attach({Form4, Form2, Form3, Form5, Form6, Form7});
+}
+
+VantrelApp::~VantrelApp() {
+    // Dialogs first: the main window's end writes the settings and may show a box.
+    powerDialog_.reset();
+    readDialog_.reset();
+    aboutBox_.reset();
+    writeDialog_.reset();
+    mainWindow_.reset();
+}
+
+void VantrelApp::show() { Form1->show(); }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/start_options.h"
+#include "codeplug/codeplug.h"
+
+#include <memory>
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+
+// The running program: the data the user edits and the seven windows, each created
+// once, in a fixed order, and kept until the end. Destroying it writes the settings.
+class VantrelApp {
+public:
+    explicit VantrelApp(const StartOptions& options);
+    ~VantrelApp();
+
+    // Shows the main window; its first showing finishes the start-up.
+    void show();
+
+    Codeplug codeplug;
+    TForm1* Form1;
+    TForm4* Form4;
+    TForm2* Form2;
+    TForm3* Form3;
+    TForm5* Form5;
+    TForm6* Form6;
+    TForm7* Form7;
+
+private:
+    std::unique_ptr<TForm1> mainWindow_;
+    // The dialogs are top-level windows of their own.
+    std::unique_ptr<TForm3> writeDialog_;
+    std::unique_ptr<TForm5> aboutBox_;
+    std::unique_ptr<TForm6> readDialog_;
+    std::unique_ptr<TForm7> powerDialog_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/start_options.h"
+#include "app/vantrel_app.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+// Writes a settings file into a fresh folder and starts the program on it.
+struct AppFixture {
+    QTemporaryDir dir;
+    std::unique_ptr<VantrelApp> app;
+
+    QString iniPath() const { return dir.filePath(QStringLiteral("myini.ini")); }
+
+    void writeIni(const QByteArray& text) {
+        QFile file(iniPath());
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+    }
+    QByteArray readIni() const {
+        QFile file(iniPath());
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+
+    VantrelApp& start(StartOptions options = {}) {
+        options.configDir = dir.path();
+        app = std::make_unique<VantrelApp>(options);
+        app->show();
+        return *app;
+    }
+    // Ends the program as closing the main window does; the settings get written.
+    void stop() { app.reset(); }
+};
