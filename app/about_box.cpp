@@ -28,12 +28,12 @@ TForm5::TForm5(QWidget* parent)
     Image1 = makeLabel(this, "Image1", QString(), {24, 16, 49, 57});
     Image1->setPixmap(QIcon(QStringLiteral(":/images/radio.svg")).pixmap(44, 46));
     Label1 = makeLabel(this, "Label1", QStringLiteral("Sodrake对讲机编程软件"), {96, 32, 249, 17});
-    Label2 = makeLabel(this, "Label2",
-                       QStringLiteral("版本：") + QStringLiteral(VANTREL_VERSION), {96, 64, 249, 17});
+    Label2 = makeLabel(this, "Label2", QStringLiteral("版本：") + QStringLiteral(VANTREL_VERSION),
+                       {96, 64, 249, 17});
     Label3 = makeLabel(this, "Label3", QStringLiteral("© 2026 Vantrel. All rights reserved."),
                        {96, 88, 145, 25}, 13);
-    Label4 = makeLabel(this, "Label4", QStringLiteral("Vantrel Radio Software"),
-                       {96, 120, 233, 25}, 13);
+    Label4 =
+        makeLabel(this, "Label4", QStringLiteral("Vantrel Radio Software"), {96, 120, 233, 25}, 13);
     TeButton1 = new QPushButton(QStringLiteral("退出（&C）"), this);
     TeButton1->setObjectName(QStringLiteral("TeButton1"));
     TeButton1->setGeometry(136, 160, 75, 25);

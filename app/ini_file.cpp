@@ -109,10 +109,9 @@ bool IniFile::writeInteger(const QString& section, const QString& key, int value
 bool IniFile::save() {
     error_.clear();
     QSaveFile file(path_);
-    const bool saved = QDir().mkpath(QFileInfo(path_).absolutePath()) &&
-                       file.open(QIODevice::WriteOnly) &&
-                       file.write((lines_.join(lineEnd_) + lineEnd_).toUtf8()) >= 0 &&
-                       file.commit();
+    const bool saved =
+        QDir().mkpath(QFileInfo(path_).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+        file.write((lines_.join(lineEnd_) + lineEnd_).toUtf8()) >= 0 && file.commit();
     if (!saved)
         error_ = QStringLiteral("Unable to write to %1").arg(path_);
     return saved;

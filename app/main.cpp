@@ -10,7 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
 
     QString error;
-    const std::optional<StartOptions> options = parseStartOptions(QApplication::arguments(), &error);
+    const std::optional<StartOptions> options =
+        parseStartOptions(QApplication::arguments(), &error);
     if (!options) {
         std::fprintf(stderr, "vantrel: %s\n", qPrintable(error));
         return 2;

@@ -106,7 +106,9 @@ TForm1::TForm1(Codeplug& codeplug, const StartOptions& options)
     FormCreate();
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+    FormDestroy();
+}
 
 void TForm1::attach(const OtherWindows& windows) {
     windows_ = windows;
@@ -192,13 +194,13 @@ void TForm1::createToolBar() {
     ToolBar1->setFloatable(false);
     ToolBar1->setIconSize(kPictureSize);
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    const QStringList hints = {QStringLiteral("新建"), QStringLiteral("打开"),
-                               QStringLiteral("保存"), QStringLiteral("读频"),
-                               QStringLiteral("写频"), QStringLiteral("信道编辑"),
+    const QStringList hints = {QStringLiteral("新建"),     QStringLiteral("打开"),
+                               QStringLiteral("保存"),     QStringLiteral("读频"),
+                               QStringLiteral("写频"),     QStringLiteral("信道编辑"),
                                QStringLiteral("功能选项"), QStringLiteral("功率调整")};
     int hint = 0;
     for (const ToolItem& item : kToolItems) {
-        QAction* action = item.action ? this->*item.action
+        QAction* action = item.action        ? this->*item.action
                           : item.actionIndex ? COM[item.actionIndex - 1]
                                              : nullptr;
         if (!action) {
@@ -277,7 +279,9 @@ void TForm1::showEvent(QShowEvent* event) {
     }
 }
 
-void TForm1::FormShow() { COM[portNumber_ - 1]->trigger(); }
+void TForm1::FormShow() {
+    COM[portNumber_ - 1]->trigger();
+}
 
 void TForm1::FormDestroy() {
     if (!settings_)
@@ -323,12 +327,24 @@ void TForm1::openByDialogRule(StayOnTopDialog* dialog) {
     dialog->lockWindows();
 }
 
-void TForm1::N4Click() { close(); }
-void TForm1::N6Click() { openByDialogRule(windows_.Form6); }
-void TForm1::N7Click() { openByDialogRule(windows_.Form3); }
-void TForm1::N18Click() { openByDialogRule(windows_.Form7); }
-void TForm1::N9Click() { windows_.Form2->bringBack(); }
-void TForm1::N11Click() { windows_.Form4->bringBack(); }
+void TForm1::N4Click() {
+    close();
+}
+void TForm1::N6Click() {
+    openByDialogRule(windows_.Form6);
+}
+void TForm1::N7Click() {
+    openByDialogRule(windows_.Form3);
+}
+void TForm1::N18Click() {
+    openByDialogRule(windows_.Form7);
+}
+void TForm1::N9Click() {
+    windows_.Form2->bringBack();
+}
+void TForm1::N11Click() {
+    windows_.Form4->bringBack();
+}
 
 void TForm1::N16Click() {
     windows_.Form5->lockWindows();

@@ -54,11 +54,11 @@ public:
 
     // Menus and their items (a menu item and its toolbar button share one action).
     QMenu *N1, *N5, *N22, *N12, *N19, *N13;
-    QAction *N2, *O1, *S1, *N4;                // File
-    QAction *N6, *N7, *N9, *N11, *N18;         // Edit
+    QAction *N2, *O1, *S1, *N4;        // File
+    QAction *N6, *N7, *N9, *N11, *N18; // Edit
     std::array<QAction*, PortMap::PortCount> COM;
-    QAction *N20, *N21;                        // Language
-    QAction *N14, *N16;                        // Help
+    QAction *N20, *N21; // Language
+    QAction *N14, *N16; // Help
     QToolBar* ToolBar1;
     QLabel* Label1;
     QComboBox* ComboBox1;

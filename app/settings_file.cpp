@@ -4,10 +4,10 @@
 #include "codeplug/band_list.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 
@@ -18,7 +18,9 @@ const QString kFileName = QStringLiteral("myini.ini");
 // A damaged "listcount" must not make the start-up hang on millions of entries.
 constexpr int kMostBands = 1000;
 
-QString comboKey(int index) { return QStringLiteral("combo%1").arg(index); }
+QString comboKey(int index) {
+    return QStringLiteral("combo%1").arg(index);
+}
 
 } // namespace
 
@@ -28,7 +30,8 @@ QString settingsPath(const QString& configDir) {
     const QString portable = QDir(QCoreApplication::applicationDirPath()).filePath(kFileName);
     if (QFileInfo::exists(portable))
         return portable;
-    const QString userConfig = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString userConfig =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return QDir(userConfig).filePath(QStringLiteral("vantrel/") + kFileName);
 }
 
@@ -37,10 +40,12 @@ StoredSettings loadSettings(const IniFile& ini, BandList& bands) {
     const int port = ini.readInteger(kOpen, QStringLiteral("com"), 1);
     settings.portNumber = PortMap::isPortNumber(port) ? port : 1;
     for (int n = 1; n <= PortMap::PortCount; ++n)
-        settings.ports.setDevice(n, ini.readString(kPorts, QStringLiteral("com%1").arg(n), QString()));
+        settings.ports.setDevice(n,
+                                 ini.readString(kPorts, QStringLiteral("com%1").arg(n), QString()));
 
     // "listcount" holds the index of the last entry, not the number of entries.
-    const int last = std::min(ini.readInteger(kList, QStringLiteral("listcount"), 0), kMostBands - 1);
+    const int last =
+        std::min(ini.readInteger(kList, QStringLiteral("listcount"), 0), kMostBands - 1);
     for (int i = 0; i <= last; ++i)
         bands.append(ini.readString(kList, comboKey(i), QLatin1String(BandList::DefaultBand)));
     bands.select(ini.readInteger(kList, QStringLiteral("listnow"), 0));

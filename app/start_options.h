@@ -6,8 +6,8 @@
 
 // What the command line of the program asks for.
 struct StartOptions {
-    QString configDir;  // --config DIR: where myini.ini (and install.Log) live
-    QString language;   // --lang chinese|english: decides before install.Log
+    QString configDir;    // --config DIR: where myini.ini (and install.Log) live
+    QString language;     // --lang chinese|english: decides before install.Log
     bool service = false; // --service: the power adjustment command is usable
     bool demo = false;    // --demo: a simulated radio stands in for the cable
 };

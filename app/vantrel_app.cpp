@@ -10,7 +10,9 @@
 #include "radio/write_dialog.h"
 
 // The pictures are compiled into a static library: register them by hand.
-static void registerPictures() { Q_INIT_RESOURCE(images); }
+static void registerPictures() {
+    Q_INIT_RESOURCE(images);
+}
 
 VantrelApp::VantrelApp(const StartOptions& options)
     : mainWindow_((registerPictures(), std::make_unique<TForm1>(codeplug, options))) {
@@ -43,4 +45,6 @@ VantrelApp::~VantrelApp() {
     mainWindow_.reset();
 }
 
-void VantrelApp::show() { Form1->show(); }
+void VantrelApp::show() {
+    Form1->show();
+}

@@ -47,4 +47,6 @@ void TForm2::buildGrid() {
         StringGrid1->setColumnWidth(column, kColumnWidths[column]);
 }
 
-void TForm2::TeButton1Click() { close(); }
+void TForm2::TeButton1Click() {
+    close();
+}

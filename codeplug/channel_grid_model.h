@@ -16,7 +16,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    static bool isFixed(const QModelIndex& index) { return index.row() == 0 || index.column() == 0; }
+    static bool isFixed(const QModelIndex& index) {
+        return index.row() == 0 || index.column() == 0;
+    }
 
 private:
     ChannelTable& table_;

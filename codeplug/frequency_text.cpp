@@ -35,8 +35,8 @@ QChar userDecimalSeparator() {
 
 std::optional<double> parseDecimal(const QString& text, QChar separator) {
     const QString sep = QRegularExpression::escape(QString(separator));
-    const QRegularExpression shape(QStringLiteral("^\\s*[+-]?(\\d+(%1\\d*)?|%1\\d+)([eE][+-]?\\d+)?\\s*$")
-                                       .arg(sep));
+    const QRegularExpression shape(
+        QStringLiteral("^\\s*[+-]?(\\d+(%1\\d*)?|%1\\d+)([eE][+-]?\\d+)?\\s*$").arg(sep));
     if (!shape.match(text).hasMatch())
         return std::nullopt;
     QString plain = text.trimmed();

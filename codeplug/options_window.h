@@ -18,9 +18,9 @@ public:
 
     bool OptionsHidden() const { return hiddenByClose(); }
 
-    std::array<QLabel*, 7> labels;     // Label1..Label7
-    std::array<QComboBox*, 7> combos;  // ComboBox1..ComboBox7
-    QPushButton* TeButton1;            // exit
+    std::array<QLabel*, 7> labels;    // Label1..Label7
+    std::array<QComboBox*, 7> combos; // ComboBox1..ComboBox7
+    QPushButton* TeButton1;           // exit
 
 private:
     void buildControls();

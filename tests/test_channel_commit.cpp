@@ -46,10 +46,13 @@ void ChannelCommitTest::sendallcell_data() {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<int>("column");
     QTest::addColumn<QStringList>("after");
-    const QStringList fresh145 = {"145.00000", "禁用", "145.00000", "禁用", "高功率", "启用", "禁用"};
-    const QStringList existing = {"145.00000", "88.5", "146.00000", "D754I", "低功率", "禁用", "启用"};
+    const QStringList fresh145 = {"145.00000", "禁用", "145.00000", "禁用",
+                                  "高功率",    "启用", "禁用"};
+    const QStringList existing = {"145.00000", "88.5", "146.00000", "D754I",
+                                  "低功率",    "禁用", "启用"};
 
-    QTest::newRow("new channel gets the defaults") << QChar('.') << QStringList{"145"} << 1 << fresh145;
+    QTest::newRow("new channel gets the defaults")
+        << QChar('.') << QStringList{"145"} << 1 << fresh145;
     QTest::newRow("new channel with comma locale")
         << QChar(',') << QStringList{"145"} << 1
         << QStringList{"145,00000", "禁用", "145,00000", "禁用", "高功率", "启用", "禁用"};
@@ -60,20 +63,23 @@ void ChannelCommitTest::sendallcell_data() {
     QTest::newRow("without Tone1, committed from a word column")
         << QChar('.') << QStringList{"145", "", "", "", "低功率"} << 5 << fresh145;
     QTest::newRow("Frequency1 edit is formatted")
-        << QChar('.') << QStringList{"145.1", "88.5", "146.00000", "D754I", "低功率", "禁用", "启用"}
-        << 1 << QStringList{"145.10000", "88.5", "146.00000", "D754I", "低功率", "禁用", "启用"};
+        << QChar('.')
+        << QStringList{"145.1", "88.5", "146.00000", "D754I", "低功率", "禁用", "启用"} << 1
+        << QStringList{"145.10000", "88.5", "146.00000", "D754I", "低功率", "禁用", "启用"};
     QTest::newRow("Frequency2 edit is formatted")
-        << QChar('.') << QStringList{"145.00000", "88.5", "146.126", "D754I", "低功率", "禁用", "启用"}
-        << 3 << QStringList{"145.00000", "88.5", "146.13000", "D754I", "低功率", "禁用", "启用"};
+        << QChar('.')
+        << QStringList{"145.00000", "88.5", "146.126", "D754I", "低功率", "禁用", "启用"} << 3
+        << QStringList{"145.00000", "88.5", "146.13000", "D754I", "低功率", "禁用", "启用"};
     QStringList noFrequency2 = existing;
     noFrequency2[2].clear();
-    QTest::newRow("emptied Frequency2 stays empty") << QChar('.') << noFrequency2 << 3 << noFrequency2;
+    QTest::newRow("emptied Frequency2 stays empty")
+        << QChar('.') << noFrequency2 << 3 << noFrequency2;
     QStringList noFrequency1 = existing;
     noFrequency1[0].clear();
     QTest::newRow("emptied Frequency1 empties the row")
         << QChar('.') << noFrequency1 << 1 << QStringList(7, QString());
-    QTest::newRow("empty row stays empty") << QChar('.') << QStringList(7, QString()) << 4
-                                           << QStringList(7, QString());
+    QTest::newRow("empty row stays empty")
+        << QChar('.') << QStringList(7, QString()) << 4 << QStringList(7, QString());
     for (int column : {2, 4, 5, 6, 7})
         QTest::addRow("column %d of a channel changes nothing", column)
             << QChar('.') << existing << column << existing;

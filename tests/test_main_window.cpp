@@ -1,6 +1,6 @@
+#include "app/about_box.h"
 #include "app/logo_mdi_area.h"
 #include "app/main_window.h"
-#include "app/about_box.h"
 #include "codeplug/channel_editor_window.h"
 #include "codeplug/options_window.h"
 #include "i18n/stored_texts.h"
@@ -57,8 +57,8 @@ void MainWindowTest::startup_showsBothChildrenWithEditorInFront() {
     QVERIFY(app.Form2->isVisible());
     QCOMPARE(app.Form1->mdiArea()->activeSubWindow(), app.Form2);
     QCOMPARE(app.Form1->windowTitle(), QStringLiteral("Vantrel"));
-    for (QWidget* dialog : {(QWidget*)app.Form3, (QWidget*)app.Form5, (QWidget*)app.Form6,
-                            (QWidget*)app.Form7})
+    for (QWidget* dialog :
+         {(QWidget*)app.Form3, (QWidget*)app.Form5, (QWidget*)app.Form6, (QWidget*)app.Form7})
         QVERIFY(!dialog->isVisible());
     QVERIFY(!app.Form1->N18->isEnabled());
     QVERIFY(!app.Form1->toolButton(QStringLiteral("ToolButton22"))->isEnabled());
@@ -102,9 +102,12 @@ void MainWindowTest::dialogRule_missingDevice_showsBoxOnly() {
 void MainWindowTest::dialogRule_disablesAndClosingEnables_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("dialog");
-    QTest::newRow("read") << "N6" << "Form6";
-    QTest::newRow("write") << "N7" << "Form3";
-    QTest::newRow("about") << "N16" << "Form5";
+    QTest::newRow("read") << "N6"
+                          << "Form6";
+    QTest::newRow("write") << "N7"
+                           << "Form3";
+    QTest::newRow("about") << "N16"
+                           << "Form5";
 }
 
 void MainWindowTest::dialogRule_disablesAndClosingEnables() {
@@ -165,8 +168,9 @@ void MainWindowTest::help_doesNothing() {
     app.Form1->N14->trigger();
     QVERIFY(prompter.boxes.isEmpty());
     const QWidgetList windows = QApplication::topLevelWidgets();
-    QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }),
-             1);
+    QCOMPARE(
+        std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }),
+        1);
 }
 
 QTEST_MAIN(MainWindowTest)

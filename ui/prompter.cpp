@@ -28,4 +28,6 @@ Prompter& prompter() {
     return installed ? *installed : messageBoxes;
 }
 
-void setPrompter(Prompter* replacement) { installed = replacement; }
+void setPrompter(Prompter* replacement) {
+    installed = replacement;
+}
