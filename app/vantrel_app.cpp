@@ -20,9 +20,11 @@ VantrelApp::VantrelApp(const StartOptions& options)
     // The child windows live in the main frame; the channel editor, added last, is
     // the active one in front.
     Form4 = new TForm4(codeplug.options);
+    Form4->setWindowIcon(Form1->windowIcon());
     Form1->mdiArea()->addSubWindow(Form4);
     Form4->show();
     Form2 = new TForm2(codeplug.channels, codeplug.tones);
+    Form2->setWindowIcon(Form1->windowIcon());
     Form1->mdiArea()->addSubWindow(Form2);
     Form2->show();
     writeDialog_ = std::make_unique<TForm3>();

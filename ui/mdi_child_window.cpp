@@ -11,7 +11,15 @@ MdiChildWindow::MdiChildWindow(const QString& caption, QSize clientSize, QWidget
     setWindowTitle(caption);
     client_->setFixedSize(clientSize);
     setWidget(client_);
-    adjustSize();
+}
+
+void MdiChildWindow::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    if (!sized_) {
+        // The frame's title bar is known only once the window sits in the frame.
+        sized_ = true;
+        adjustSize();
+    }
 }
 
 void MdiChildWindow::bringBack() {

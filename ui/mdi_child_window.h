@@ -23,8 +23,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* client_;
     bool hiddenByClose_ = false;
+    bool sized_ = false;
 };
