@@ -1,0 +1,32 @@
+#include "i18n/startup_language.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kChinese = QStringLiteral("chinese");
+const QString kEnglish = QStringLiteral("english");
+const QString kEnglishTitle = QStringLiteral("Title: Vantrel Programming Software");
+
+} // namespace
+
+QString languageOfLocale(const QString& localeName) {
+    return localeName.startsWith(QLatin1String("zh")) ? kChinese : kEnglish;
+}
+
+QString chooseStartupLanguage(const QString& asked, const QString& installLogPath,
+                              const QString& localeName) {
+    if (!asked.isEmpty())
+        return asked;
+    QFile log(installLogPath);
+    if (log.open(QIODevice::ReadOnly)) {
+        // A line ends at CR, at LF, or at CR LF.
+        const QStringList lines = QString::fromUtf8(log.readAll())
+                                      .split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+        const bool hasSecondLine = lines.size() > 2 || (lines.size() == 2 && !lines[1].isEmpty());
+        if (hasSecondLine)
+            return lines[1] == kEnglishTitle ? kEnglish : kChinese;
+    }
+    return languageOfLocale(localeName);
+}
