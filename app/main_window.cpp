@@ -1,11 +1,14 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/load_language.h"
 #include "app/logo_mdi_area.h"
 #include "app/settings_file.h"
 #include "codeplug/channel_editor_window.h"
 #include "codeplug/codeplug.h"
 #include "codeplug/options_window.h"
+#include "i18n/language_library.h"
+#include "i18n/startup_language.h"
 #include "i18n/stored_texts.h"
 #include "radio/port_probe.h"
 #include "radio/power_dialog.h"
@@ -16,9 +19,12 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -185,6 +191,8 @@ void TForm1::createMenus() {
     connect(N9, &QAction::triggered, this, &TForm1::N9Click);
     connect(N11, &QAction::triggered, this, &TForm1::N11Click);
     connect(N16, &QAction::triggered, this, &TForm1::N16Click);
+    connect(N20, &QAction::triggered, this, &TForm1::N20Click);
+    connect(N21, &QAction::triggered, this, &TForm1::N21Click);
 }
 
 void TForm1::createToolBar() {
@@ -281,6 +289,31 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::FormShow() {
     COM[portNumber_ - 1]->trigger();
+    // The installer's log sits beside the settings file.
+    const QString installLog =
+        QFileInfo(settings_->path()).dir().filePath(QStringLiteral("install.Log"));
+    switchLanguage(chooseStartupLanguage(options_.language, installLog, QLocale::system().name()));
+}
+
+void TForm1::switchLanguage(const QString& language) {
+    const bool english = language == QLatin1String("english");
+    N20->setChecked(!english);
+    N21->setChecked(english);
+    N20->setText(english ? QStringLiteral("Chinese") : QStringLiteral("中文"));
+    codeplug_.tones.removeOffWord();
+    const QStringList folders = options_.languageFolders.isEmpty()
+                                    ? LanguageLibrary::defaultFolders()
+                                    : options_.languageFolders;
+    if (const std::optional<LanguageLibrary> library = LanguageLibrary::open(language, folders))
+        LoadLanguage(*library, {this, windows_.Form2, windows_.Form3, windows_.Form4,
+                                windows_.Form5, windows_.Form6, windows_.Form7, &codeplug_});
+}
+
+void TForm1::N20Click() {
+    switchLanguage(QStringLiteral("chinese"));
+}
+void TForm1::N21Click() {
+    switchLanguage(QStringLiteral("english"));
 }
 
 void TForm1::FormDestroy() {

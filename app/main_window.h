@@ -74,6 +74,8 @@ public:
     void N16Click();
     void COMClick(int port);
     void ComboBox1Change();
+    void N20Click();
+    void N21Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -88,6 +90,9 @@ private:
     void createBandSelector();
     void bindBandSelector();
     void markPort(int port);
+    // Ticks the language's menu item, drops the old off entry of the tone list and
+    // applies the language's texts (nothing changes when its file is missing).
+    void switchLanguage(const QString& language);
     // Opens a radio dialog when its port exists and is free.
     void openByDialogRule(StayOnTopDialog* dialog);
 

@@ -10,6 +10,8 @@ struct StartOptions {
     QString language;     // --lang chinese|english: decides before install.Log
     bool service = false; // --service: the power adjustment command is usable
     bool demo = false;    // --demo: a simulated radio stands in for the cable
+    // Where the language files are looked for; empty for the usual places.
+    QStringList languageFolders;
 };
 
 // Parses the arguments (the program name first). Nothing, with the message in

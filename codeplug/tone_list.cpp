@@ -45,3 +45,11 @@ void ToneList::setOffWord(const QString& word) {
     hasOffWord_ = true;
     emit changed();
 }
+
+void ToneList::removeOffWord() {
+    if (!hasOffWord_)
+        return;
+    entries_.removeFirst();
+    hasOffWord_ = false;
+    emit changed();
+}

@@ -20,6 +20,8 @@ public:
     // Replaces the head entry with the given word (inserting it the first time), so
     // the list never holds more than one off entry.
     void setOffWord(const QString& word);
+    // Drops the off entry of an earlier language, if there is one.
+    void removeOffWord();
 
     // The 258 tone texts in their fixed order, without the off entry.
     static QStringList tones();

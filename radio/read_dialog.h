@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ui/stay_on_top_dialog.h"
+#include "radio/transfer_dialog.h"
 
 class SerialControl;
 
 // Form6, the read-from-radio dialog. It carries the serial control of all three radio
 // dialogs.
-class TForm6 : public StayOnTopDialog {
+class TForm6 : public TransferDialog {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/stay_on_top_dialog.h"
+#include "radio/transfer_dialog.h"
 
 // Form3, the write-to-radio dialog.
-class TForm3 : public StayOnTopDialog {
+class TForm3 : public TransferDialog {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);

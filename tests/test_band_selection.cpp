@@ -33,9 +33,6 @@ void BandSelectionTest::init() {
     fixture_.stop();
     fixture_.writeIni("[list1]\nlistcount=2\nlistnow=0\ncombo0=136-174MHz\ncombo1=400-470MHz\n"
                       "combo2=136-174MHz\n");
-    storedTexts() = StoredTexts{};
-    storedTexts().ConfirmCaption = QStringLiteral("Confirm");
-    storedTexts().BandChangePrompt = QStringLiteral("Clear the channels?");
 }
 
 void BandSelectionTest::fillCodeplug(Codeplug& codeplug) {
@@ -80,8 +77,9 @@ void BandSelectionTest::bandChange() {
 
     QCOMPARE(prompter.boxes.size(), 1);
     QCOMPARE(prompter.boxes[0].kind, QStringLiteral("confirm"));
-    QCOMPARE(prompter.boxes[0].caption, QStringLiteral("Confirm"));
-    QCOMPARE(prompter.boxes[0].text, QStringLiteral("Clear the channels?"));
+    QCOMPARE(prompter.boxes[0].caption, QStringLiteral("确认"));
+    QCOMPARE(prompter.boxes[0].text, storedTexts().BandChangePrompt);
+    QVERIFY(!prompter.boxes[0].text.isEmpty());
     QCOMPARE(app.codeplug.bands.selectedIndex(), 1);
     QCOMPARE(app.Form1->windowTitle(), QStringLiteral("Vantrel [400-470MHz]"));
     const ChannelTable& channels = app.codeplug.channels;

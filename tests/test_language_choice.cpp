@@ -51,8 +51,8 @@ void LanguageChoiceTest::cutToBytes_data() {
     QTest::newRow("short stays") << "OFF" << 253 << "OFF";
     QTest::newRow("ascii cut") << QString(300, 'a') << 253 << QString(253, 'a');
     // 84 Chinese characters are 252 bytes; the 85th would need 255.
-    QTest::newRow("never inside a character") << QString(100, QChar(0x7981)) << 253
-                                              << QString(84, QChar(0x7981));
+    QTest::newRow("never inside a character")
+        << QString(100, QChar(0x7981)) << 253 << QString(84, QChar(0x7981));
     QTest::newRow("exactly full") << "ab" + QString(1, QChar(0x7981)) << 5
                                   << "ab" + QString(1, QChar(0x7981));
     QTest::newRow("surrogate pair kept whole") << "a" + QString::fromUtf8("\U0001F4FB") << 4 << "a";
@@ -71,19 +71,43 @@ void LanguageChoiceTest::startupLanguage_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
     const QByteArray title = "Title: Vantrel Programming Software";
-    QTest::newRow("exact second line") << "" << "[setup]\r\n" + title + "\r\n" << "zh_CN" << "english";
-    QTest::newRow("LF lines") << "" << "x\n" + title << "zh_CN" << "english";
-    QTest::newRow("CR lines") << "" << "x\r" + title + "\r" << "zh_CN" << "english";
-    QTest::newRow("trailing blank") << "" << "x\n" + title + " \n" << "en_US" << "chinese";
-    QTest::newRow("other case") << "" << "x\n" + title.toLower() << "en_US" << "chinese";
-    QTest::newRow("on the first line") << "" << title + "\nmore\n" << "en_US" << "chinese";
-    QTest::newRow("empty second line") << "" << QByteArray("x\n\n") << "en_US" << "chinese";
-    QTest::newRow("one line, English locale") << "" << title + "\n" << "en_GB" << "english";
-    QTest::newRow("one line, Chinese locale") << "" << QByteArray("x") << "zh_TW" << "chinese";
-    QTest::newRow("empty file") << "" << QByteArray("") << "de_DE" << "english";
-    QTest::newRow("no file, Chinese locale") << "" << QByteArray("-") << "zh_CN" << "chinese";
-    QTest::newRow("no file, C locale") << "" << QByteArray("-") << "C" << "english";
-    QTest::newRow("asked wins") << "chinese" << "x\n" + title << "en_US" << "chinese";
+    QTest::newRow("exact second line") << ""
+                                       << "[setup]\r\n" + title + "\r\n"
+                                       << "zh_CN"
+                                       << "english";
+    QTest::newRow("LF lines") << ""
+                              << "x\n" + title << "zh_CN"
+                              << "english";
+    QTest::newRow("CR lines") << ""
+                              << "x\r" + title + "\r"
+                              << "zh_CN"
+                              << "english";
+    QTest::newRow("trailing blank") << ""
+                                    << "x\n" + title + " \n"
+                                    << "en_US"
+                                    << "chinese";
+    QTest::newRow("other case") << ""
+                                << "x\n" + title.toLower() << "en_US"
+                                << "chinese";
+    QTest::newRow("on the first line") << "" << title + "\nmore\n"
+                                       << "en_US"
+                                       << "chinese";
+    QTest::newRow("empty second line") << "" << QByteArray("x\n\n") << "en_US"
+                                       << "chinese";
+    QTest::newRow("one line, English locale") << "" << title + "\n"
+                                              << "en_GB"
+                                              << "english";
+    QTest::newRow("one line, Chinese locale") << "" << QByteArray("x") << "zh_TW"
+                                              << "chinese";
+    QTest::newRow("empty file") << "" << QByteArray("") << "de_DE"
+                                << "english";
+    QTest::newRow("no file, Chinese locale") << "" << QByteArray("-") << "zh_CN"
+                                             << "chinese";
+    QTest::newRow("no file, C locale") << "" << QByteArray("-") << "C"
+                                       << "english";
+    QTest::newRow("asked wins") << "chinese"
+                                << "x\n" + title << "en_US"
+                                << "chinese";
 }
 
 void LanguageChoiceTest::startupLanguage() {

@@ -25,8 +25,11 @@ struct AppFixture {
         return file.readAll();
     }
 
+    // Starts in Chinese unless the options name another language.
     VantrelApp& start(StartOptions options = {}) {
         options.configDir = dir.path();
+        if (options.language.isEmpty())
+            options.language = QStringLiteral("chinese");
         app = std::make_unique<VantrelApp>(options);
         app->show();
         return *app;
