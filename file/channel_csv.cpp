@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringList>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -18,6 +19,7 @@ const QStringList kHeader = {"Channel", "Frequency1", "Tone1",   "Frequency2",
                              "Tone2",   "Power",      "SwitchA", "SwitchB"};
 constexpr int kFieldCount = 8;
 constexpr char kLineEnd[] = "\r\n";
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr int kSeparatorPosition = 3; // in "145.00000"
 
 // A check of one field: the cell text to store, or the problem to report.
@@ -213,15 +215,18 @@ QByteArray channelsToCsv(const ChannelCells& cells) {
 }
 
 FileResult channelsFromCsv(const QByteArray& bytes, QChar separator, ChannelCells& cells) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                     QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return csvFailure(1, 1, FileMessages::csvNotUtf8());
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r')))
+    QList<QByteArray> byteLines = bytes.split('\n');
+    if (byteLines.first().startsWith(kByteOrderMark))
+        byteLines.first().remove(0, int(std::strlen(kByteOrderMark)));
+    QStringList lines;
+    for (QByteArray& line : byteLines) {
+        if (line.endsWith('\r'))
             line.chop(1);
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        lines << decoder.decode(line);
+        if (decoder.hasError())
+            return csvFailure(int(lines.size()), 1, FileMessages::csvNotUtf8());
+    }
 
     const SplitLine header = splitCsvLine(lines.value(0));
     for (int column = 0; column < kFieldCount; ++column)

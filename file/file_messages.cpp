@@ -59,7 +59,7 @@ QString csvMissingFrequency1() {
 }
 
 QString csvNotUtf8() {
-    return QStringLiteral("the file is not UTF-8 text");
+    return QStringLiteral("the line is not UTF-8 text");
 }
 
 } // namespace FileMessages
