@@ -22,6 +22,7 @@ private slots:
     void open_readsByPosition();
     void open_carriesWordsIntoCurrentLanguage_data();
     void open_carriesWordsIntoCurrentLanguage();
+    void wordLanguage_followsTheFile();
     void openBadContent_changesNothing_data();
     void openBadContent_changesNothing();
     void openUnreadable_changesNothing_data();
@@ -266,6 +267,16 @@ void QcfFileTest::open_carriesWordsIntoCurrentLanguage() {
     QCOMPARE(filledRows(cellsOf(codeplug.channels)), QStringList{"1=" + row.join('|')});
     QCOMPARE(codeplug.bands.entries(), QStringList{"136-174MHz"}); // the missing band was added
     QCOMPARE(codeplug.bands.selectedIndex(), 0);
+}
+
+void QcfFileTest::wordLanguage_followsTheFile() {
+    QcfFile file;
+    QVERIFY(file.parse(fileOf(exampleLines())).ok());
+    QCOMPARE(wordLanguageOf(file), Language::Chinese);
+    QStringList lines = exampleLines();
+    lines[5] = "BatSave 1 ON"; // saved while English was applied, no channels
+    QVERIFY(file.parse(fileOf(lines)).ok());
+    QCOMPARE(wordLanguageOf(file), Language::English);
 }
 
 void QcfFileTest::openBadContent_changesNothing_data() {
