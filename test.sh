@@ -18,3 +18,14 @@ echo "== build and test"
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== build and test with sanitizers"
 run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON
+echo "== fuzz the codeplug file reader (${VANTREL_FUZZ_SECONDS:-30} s)"
+if command -v clang++ >/dev/null; then
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+        -DVANTREL_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+    cmake --build build-fuzz -j "$jobs" --target fuzz_qcf_reader
+    mkdir -p build-fuzz/corpus
+    build-fuzz/bin/fuzz_qcf_reader -max_total_time="${VANTREL_FUZZ_SECONDS:-30}" -max_len=4096 \
+        build-fuzz/corpus tests/data
+else
+    echo "clang++ is missing: fuzzing skipped"
+fi

@@ -1,0 +1,67 @@
+#include "cli/cli_command.h"
+#include "cli/cli_messages.h"
+#include "cli/file_commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+// Every command vantrel-cli knows; further groups of commands join here.
+QList<CliCommand> commandTable() {
+    return fileCommands();
+}
+
+QString indented(const QString& text) {
+    QString lines = text;
+    lines.replace(QLatin1Char('\n'), QLatin1String("\n      "));
+    return QLatin1String("      ") + lines;
+}
+
+void printHelp(const QList<CliCommand>& commands) {
+    QString help = CliMessages::helpIntro();
+    for (const CliCommand& command : commands)
+        help += QStringLiteral("  %1 %2\n%3\n")
+                    .arg(command.name, command.arguments, indented(command.description));
+    help += CliMessages::helpFooter();
+    QTextStream(stdout) << help;
+}
+
+const CliCommand* findCommand(const QList<CliCommand>& commands, const QString& name) {
+    for (const CliCommand& command : commands)
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+} // namespace
+
+void reportError(const QString& message) {
+    QTextStream(stderr) << "vantrel-cli: " << message << '\n';
+}
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments().mid(1);
+    const QList<CliCommand> commands = commandTable();
+    if (arguments.isEmpty()) {
+        reportError(CliMessages::noCommand());
+        return CliUsageError;
+    }
+    const QString& name = arguments.first();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        printHelp(commands);
+        return CliSuccess;
+    }
+    const CliCommand* command = findCommand(commands, name);
+    if (!command) {
+        reportError(CliMessages::unknownCommand(name));
+        return CliUsageError;
+    }
+    const QStringList commandArguments = arguments.mid(1);
+    if (commandArguments.size() != command->argumentCount) {
+        reportError(CliMessages::usage(command->name, command->arguments));
+        return CliUsageError;
+    }
+    return command->run(commandArguments);
+}
