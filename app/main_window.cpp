@@ -4,12 +4,14 @@
 #include "app/load_language.h"
 #include "app/logo_mdi_area.h"
 #include "app/settings_file.h"
+#include "codeplug/cell_words.h"
 #include "codeplug/channel_editor_window.h"
 #include "codeplug/codeplug.h"
 #include "codeplug/options_window.h"
 #include "i18n/language_library.h"
 #include "i18n/startup_language.h"
 #include "i18n/stored_texts.h"
+#include "i18n/vocabulary.h"
 #include "radio/port_probe.h"
 #include "radio/power_dialog.h"
 #include "radio/read_dialog.h"
@@ -309,11 +311,15 @@ void TForm1::switchLanguage(const QString& language) {
                                 windows_.Form5, windows_.Form6, windows_.Form7, &codeplug_});
 }
 
+// A switch from the menu also carries the words already in the channels.
 void TForm1::N20Click() {
     switchLanguage(QStringLiteral("chinese"));
+    translateCells(codeplug_.channels, currentVocabulary(storedTexts()));
 }
+
 void TForm1::N21Click() {
     switchLanguage(QStringLiteral("english"));
+    translateCells(codeplug_.channels, currentVocabulary(storedTexts()));
 }
 
 void TForm1::FormDestroy() {

@@ -1,5 +1,6 @@
 #include "file/channel_cells.h"
 
+#include "codeplug/cell_words.h"
 #include "codeplug/channel_table.h"
 #include "i18n/vocabulary.h"
 
@@ -13,13 +14,8 @@ ChannelCells cellsOf(const ChannelTable& table) {
 
 ChannelCells carryWords(ChannelCells cells, const VocabularyWords& to) {
     for (ChannelCells::Row& row : cells.rows) {
-        for (int column = 1; column <= ChannelCells::ValueCount; ++column) {
-            QString& text = row[column - 1];
-            if (column == ChannelTable::Tone1 || column == ChannelTable::Tone2)
-                text = carryOffWord(text, to);
-            else if (column >= ChannelTable::Power)
-                text = carryWord(text, to);
-        }
+        for (int column = 1; column <= ChannelCells::ValueCount; ++column)
+            row[column - 1] = carryCellWord(column, row[column - 1], to);
     }
     return cells;
 }

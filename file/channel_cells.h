@@ -20,7 +20,7 @@ struct ChannelCells {
 ChannelCells cellsOf(const ChannelTable& table);
 
 // The cells with every vocabulary word of either language turned into the word of the
-// same meaning in `to`: OffWord in the tone columns, all four words in columns 5..7.
+// same meaning in `to`, each column taking only its own words.
 ChannelCells carryWords(ChannelCells cells, const VocabularyWords& to);
 
 // Replaces columns 1..7 of rows 1..16 of the table with the cells.

@@ -6,13 +6,12 @@
 
 namespace {
 
-using WordMember = QString VocabularyWords::*;
-constexpr std::array<WordMember, 4> kMeanings = {
+constexpr std::array<WordMeaning, 4> kMeanings = {
     &VocabularyWords::OffWord, &VocabularyWords::HighWord, &VocabularyWords::LowWord,
     &VocabularyWords::OnWord};
 constexpr std::array<Language, 2> kLanguages = {Language::Chinese, Language::English};
 
-QString carry(const QString& text, const VocabularyWords& to, WordMember meaning) {
+QString carry(const QString& text, const VocabularyWords& to, WordMeaning meaning) {
     for (Language language : kLanguages) {
         if (text == vocabularyOf(language).*meaning && !(to.*meaning).isEmpty())
             return to.*meaning;
@@ -36,21 +35,18 @@ VocabularyWords currentVocabulary(const StoredTexts& texts) {
 
 std::optional<Language> languageOfWord(const QString& text) {
     for (Language language : kLanguages)
-        for (WordMember meaning : kMeanings)
+        for (WordMeaning meaning : kMeanings)
             if (text == vocabularyOf(language).*meaning)
                 return language;
     return std::nullopt;
 }
 
-QString carryWord(const QString& text, const VocabularyWords& to) {
-    for (WordMember meaning : kMeanings) {
+QString carryWord(const QString& text, std::initializer_list<WordMeaning> meanings,
+                  const VocabularyWords& to) {
+    for (WordMeaning meaning : meanings) {
         const QString carried = carry(text, to, meaning);
         if (carried != text)
             return carried;
     }
     return text;
-}
-
-QString carryOffWord(const QString& text, const VocabularyWords& to) {
-    return carry(text, to, &VocabularyWords::OffWord);
 }

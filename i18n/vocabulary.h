@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <optional>
 
 struct StoredTexts;
@@ -26,8 +27,11 @@ VocabularyWords currentVocabulary(const StoredTexts& texts);
 // The language whose word the text is, if it is one of the eight words.
 std::optional<Language> languageOfWord(const QString& text);
 
-// A word of either language replaced by the word of the same meaning in `to`; any
-// other text, or a word whose target is empty, comes back unchanged.
-QString carryWord(const QString& text, const VocabularyWords& to);
-// The same for OffWord only: the one word a tone cell may hold.
-QString carryOffWord(const QString& text, const VocabularyWords& to);
+// One of the four meanings, as a member of VocabularyWords.
+using WordMeaning = QString VocabularyWords::*;
+
+// The text, when it is the word of one of the meanings in either language, replaced by
+// that meaning's word in `to`; any other text, or a word whose target is empty, comes
+// back unchanged. Comparisons are exact.
+QString carryWord(const QString& text, std::initializer_list<WordMeaning> meanings,
+                  const VocabularyWords& to);

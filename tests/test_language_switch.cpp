@@ -1,6 +1,7 @@
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "codeplug/channel_editor_window.h"
+#include "codeplug/channel_table.h"
 #include "codeplug/options_window.h"
 #include "i18n/stored_texts.h"
 #include "radio/power_dialog.h"
@@ -24,6 +25,8 @@ private slots:
     void switching_keepsOneOffEntryAndIndexes();
     void applied_sameTextOnSharedTargets();
     void missingLanguageFile_onlyMarksChange();
+    void switching_translatesCellWords_data();
+    void switching_translatesCellWords();
 
 private:
     static const QString kBin;
@@ -130,6 +133,44 @@ void LanguageSwitchTest::missingLanguageFile_onlyMarksChange() {
     QCOMPARE(storedTexts().OffWord, QStringLiteral("禁用"));
     QCOMPARE(app.Form4->combos[FunctionOptions::BatSave]->itemText(0), QStringLiteral("禁用"));
     QCOMPARE(app.codeplug.tones.entries().size(), 258); // the old off entry went first
+}
+
+void LanguageSwitchTest::switching_translatesCellWords_data() {
+    QTest::addColumn<QStringList>("chinese"); // columns 1..7
+    QTest::addColumn<QStringList>("english");
+    QTest::newRow("every word") << QStringList{"145.00000", "禁用", "146.00000", "禁用",
+                                               "高功率",    "启用", "禁用"}
+                                << QStringList{"145.00000", "OFF", "146.00000", "OFF",
+                                               "High",      "ON",  "OFF"};
+    QTest::newRow("low power, tones kept")
+        << QStringList{"145.00000", "88.5", "", "D023N", "低功率", "禁用", "启用"}
+        << QStringList{"145.00000", "88.5", "", "D023N", "Low", "OFF", "ON"};
+}
+
+void LanguageSwitchTest::switching_translatesCellWords() {
+    QFETCH(QStringList, chinese);
+    QFETCH(QStringList, english);
+    AppFixture fixture;
+    VantrelApp& app = fixture.start();
+    ChannelTable& table = app.codeplug.channels;
+    // Words in the wrong column or in another case are not vocabulary: never touched.
+    const QStringList strays = {"145.00000", "ON", "", "Off", "OFF", "High", "low"};
+    for (int column = 1; column <= 7; ++column) {
+        table.setCell(column, 3, chinese[column - 1]);
+        table.setCell(column, 9, strays[column - 1]);
+    }
+    auto row = [&table](int r) {
+        QStringList cells;
+        for (int column = 1; column <= 7; ++column)
+            cells << table.cell(column, r);
+        return cells;
+    };
+    app.Form1->N21->trigger();
+    QCOMPARE(row(3), english);
+    QCOMPARE(row(9), strays);
+    app.Form1->N20->trigger();
+    QCOMPARE(row(3), chinese);
+    QCOMPARE(row(9), strays);
 }
 
 QTEST_MAIN(LanguageSwitchTest)
