@@ -12,7 +12,7 @@ struct SimFaults {
     bool noAck = false;        // never sends the acknowledge byte
     bool garbage = false;      // block reads carry wrong data bytes
     int stopAfter = -1;        // answers nothing after this many frames
-    int hangupAfter = -1;      // closes the line after this many frames
+    int hangupAfter = -1;      // serves this many frames, then closes the line
     int slowMs = 0;            // delays each answer
 };
 

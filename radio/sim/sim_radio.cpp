@@ -63,11 +63,14 @@ SimStep SimRadio::take(int length) {
     if (!step.isFrame)
         return step;
     ++frames_;
+    // The cable is pulled when the frame after the last served one comes in.
+    step.hangup = faults_.hangupAfter >= 0 && frames_ > faults_.hangupAfter;
+    if (step.hangup)
+        return step;
     const QByteArray reply = answer(step.received, step);
     const bool stopped = faults_.stopAfter >= 0 && frames_ > faults_.stopAfter;
     if (!faults_.silent && !stopped)
         step.answer = reply;
-    step.hangup = faults_.hangupAfter >= 0 && frames_ >= faults_.hangupAfter;
     return step;
 }
 
