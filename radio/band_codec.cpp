@@ -21,7 +21,9 @@ bool isBandName(const QString& band) {
 }
 
 // One limit stored low byte first: "136" gives "6013".
-QString storedLimit(const QString& mhz) { return mhz.mid(2, 1) + QLatin1Char('0') + mhz.left(2); }
+QString storedLimit(const QString& mhz) {
+    return mhz.mid(2, 1) + QLatin1Char('0') + mhz.left(2);
+}
 
 // The limit in MHz of the four reply digits from a position: "6013" gives "136".
 QString limitOf(const QString& reply, int position) {

@@ -6,7 +6,9 @@
 namespace {
 constexpr int kLevelCount = 3;
 
-bool isPower(int value) { return value >= 0 && value <= 255; }
+bool isPower(int value) {
+    return value >= 0 && value <= 255;
+}
 
 bool isValid(const Calibration& values) {
     return isPower(values.highPower) && isPower(values.lowPower) && values.lowVoltage >= 0 &&

@@ -5,8 +5,7 @@
 
 // The encode error for a cell of the channel table, naming its channel and the
 // column heading the user sees.
-template <typename T>
-CodecResult<T> unsendableCell(const ChannelTable& table, int column, int row);
+template <typename T> CodecResult<T> unsendableCell(const ChannelTable& table, int column, int row);
 
 QString unsendableCellText(const ChannelTable& table, int column, int row);
 

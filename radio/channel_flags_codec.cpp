@@ -4,8 +4,7 @@
 
 namespace {
 // Index 4 x high power + 2 x switch A on + switch B off, and the flag byte it gives.
-constexpr std::array<const char*, 8> kFlagBytes = {"F4", "F5", "F6", "F7",
-                                                    "FC", "FD", "FE", "FF"};
+constexpr std::array<const char*, 8> kFlagBytes = {"F4", "F5", "F6", "F7", "FC", "FD", "FE", "FF"};
 constexpr char kLowDigits[] = "4567CDEF";
 
 int flagIndex(QChar lowDigit) {

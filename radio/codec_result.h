@@ -7,8 +7,7 @@
 // The outcome of a memory-map conversion: a value, or the reason there is none in
 // words for the user. A decoding caller turns the reason into a link failure; an
 // encoding caller stops before anything is sent.
-template <typename T>
-class CodecResult {
+template <typename T> class CodecResult {
 public:
     static CodecResult success(T value) {
         CodecResult result;

@@ -20,9 +20,13 @@ int decimalDigitValue(QChar digit) {
     return c >= u'0' && c <= u'9' ? c - u'0' : -1;
 }
 
-QChar hexDigit(int value) { return QLatin1Char(kHexDigits[value & 0xF]); }
+QChar hexDigit(int value) {
+    return QLatin1Char(kHexDigits[value & 0xF]);
+}
 
-QString hexByte(int value) { return QString(hexDigit(value >> 4)) + hexDigit(value); }
+QString hexByte(int value) {
+    return QString(hexDigit(value >> 4)) + hexDigit(value);
+}
 
 QChar charAt(const QString& text, int position) {
     return position >= 1 && position <= text.size() ? text.at(position - 1) : QChar();

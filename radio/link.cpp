@@ -13,7 +13,9 @@ bool Link::PrepareFrame(const QString& hex) {
     return true;
 }
 
-QString Link::ReplyHex() const { return hexOfBytes(ReceivedBytes); }
+QString Link::ReplyHex() const {
+    return hexOfBytes(ReceivedBytes);
+}
 
 void Link::setThreshold(int bytes) {
     if (usable())
@@ -51,7 +53,9 @@ void Link::SysDelayFull(int ms) {
     }
 }
 
-bool Link::acknowledged() const { return !ReceivedBytes.isEmpty() && ReceivedBytes[0] == AckIn; }
+bool Link::acknowledged() const {
+    return !ReceivedBytes.isEmpty() && ReceivedBytes[0] == AckIn;
+}
 
 void Link::MSComm1Comm(int commEvent, const QByteArray& input) {
     if (commEvent != CommEventReceive)

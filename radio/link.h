@@ -20,7 +20,7 @@ public:
     Link& operator=(const Link&) = delete;
 
     // The link state.
-    QByteArray PendingFrame;  // the bytes of the last PrepareFrame
+    QByteArray PendingFrame;   // the bytes of the last PrepareFrame
     bool ReceivedFlag = false; // set by each receive event
     QByteArray ReceivedBytes;  // the bytes of the last receive event
     // The acknowledge byte: once as sent, once as compared with received data.

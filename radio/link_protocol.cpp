@@ -3,14 +3,18 @@
 #include "radio/hex_text.h"
 
 namespace {
-QString addressDigits(int address) { return hexByte(address >> 8) + hexByte(address); }
+QString addressDigits(int address) {
+    return hexByte(address >> 8) + hexByte(address);
+}
 
 QString blockHeader(const char* command, int address) {
     return QLatin1String(command) + addressDigits(address) + hexByte(frames::BlockSize);
 }
 } // namespace
 
-QString frames::readCommand(int address) { return blockHeader("52", address); }
+QString frames::readCommand(int address) {
+    return blockHeader("52", address);
+}
 
 QString frames::writeCommand(int address, const QString& blockDigits) {
     return blockHeader("57", address) + blockDigits;

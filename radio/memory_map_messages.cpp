@@ -7,17 +7,18 @@ namespace {
 const char* const kFieldNames[] = {"frequency", "squelch tone", "function options", "band",
                                    "power calibration"};
 
-const std::array<const char*, 7> kOptionNames = {
-    "squelch level", "battery saving", "time-out", "voice prompt",
-    "prompt tone",   "alarm key",      "scanning"};
+const std::array<const char*, 7> kOptionNames = {"squelch level", "battery saving", "time-out",
+                                                 "voice prompt",  "prompt tone",    "alarm key",
+                                                 "scanning"};
 
-QString tr(const char* text) { return QCoreApplication::translate("MemoryMap", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("MemoryMap", text);
+}
 } // namespace
 
 QString unreadableReplyMessage(MapField field, const QString& replyHex) {
     return tr("The radio sent a %1 that cannot be read (%2).")
-        .arg(tr(kFieldNames[int(field)]),
-             replyHex.isEmpty() ? tr("nothing received") : replyHex);
+        .arg(tr(kFieldNames[int(field)]), replyHex.isEmpty() ? tr("nothing received") : replyHex);
 }
 
 QString unsendableCellMessage(int row, const QString& columnName, const QString& text) {
@@ -28,9 +29,7 @@ QString unsendableCellMessage(int row, const QString& columnName, const QString&
 
 QString unsendableOptionMessage(int field, int index) {
     const char* name = field >= 0 && field < int(kOptionNames.size()) ? kOptionNames[field] : "";
-    return tr("The %1 setting (entry %2) cannot be written to the radio.")
-        .arg(tr(name))
-        .arg(index);
+    return tr("The %1 setting (entry %2) cannot be written to the radio.").arg(tr(name)).arg(index);
 }
 
 QString unsendableBandMessage(const QString& band) {
@@ -47,4 +46,6 @@ QString unsendableCalibrationMessage(int highPower, int lowPower, int lowVoltage
         .arg(lowVoltage);
 }
 
-QString columnFallbackName(int column) { return tr("column %1").arg(column); }
+QString columnFallbackName(int column) {
+    return tr("column %1").arg(column);
+}

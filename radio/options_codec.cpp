@@ -12,15 +12,18 @@ struct DigitField {
     int field;
     int position;
 };
-constexpr DigitField kDigitFields[] = {{FunctionOptions::Squelch, 12},
-                                       {FunctionOptions::TimeOut, 16},
-                                       {FunctionOptions::Voice, 20}};
+constexpr DigitField kDigitFields[] = {
+    {FunctionOptions::Squelch, 12}, {FunctionOptions::TimeOut, 16}, {FunctionOptions::Voice, 20}};
 constexpr int kByte0LowPosition = 10;
 constexpr int kByte6Position = 21;
 
-int entryCount(int field) { return int(FunctionOptions::designEntries(field).size()); }
+int entryCount(int field) {
+    return int(FunctionOptions::designEntries(field).size());
+}
 
-bool inList(int field, int index) { return index >= 0 && index < entryCount(field); }
+bool inList(int field, int index) {
+    return index >= 0 && index < entryCount(field);
+}
 
 int bitsIndex(QChar lowDigit) {
     for (int index = 0; index < 8; ++index) {

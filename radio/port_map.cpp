@@ -13,7 +13,9 @@ QString PortMap::defaultDevice(int port) {
 #endif
 }
 
-QString PortMap::device(int port) const { return devices_[isPortNumber(port) ? port - 1 : 0]; }
+QString PortMap::device(int port) const {
+    return devices_[isPortNumber(port) ? port - 1 : 0];
+}
 
 void PortMap::setDevice(int port, const QString& device) {
     if (isPortNumber(port) && !device.isEmpty())

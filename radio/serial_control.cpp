@@ -38,9 +38,13 @@ bool SerialControl::Output(const QByteArray& bytes) {
     return true;
 }
 
-bool SerialControl::OutputText(const QString& text) { return Output(text.toLatin1()); }
+bool SerialControl::OutputText(const QString& text) {
+    return Output(text.toLatin1());
+}
 
-QByteArray SerialControl::Input() { return port_.isOpen() ? port_.readAll() : QByteArray(); }
+QByteArray SerialControl::Input() {
+    return port_.isOpen() ? port_.readAll() : QByteArray();
+}
 
 void SerialControl::dataArrived() {
     // A threshold of 0 disables the receive event.

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("SerialLink", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("SerialLink", text);
+}
 
 bool accessible(const QString& device) {
     return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0;
@@ -46,6 +48,10 @@ QString sendFailedMessage(const QString& device, const QString& systemText) {
     return tr("Sending to the radio on %1 failed: %2").arg(device, systemText);
 }
 
-QString transferCancelledMessage() { return tr("The transfer was stopped."); }
+QString transferCancelledMessage() {
+    return tr("The transfer was stopped.");
+}
 
-QString portNotOpenMessage() { return tr("The serial port is not open."); }
+QString portNotOpenMessage() {
+    return tr("The serial port is not open.");
+}

@@ -23,11 +23,17 @@ bool SerialLink::open(const QString& device) {
     return problem.isEmpty();
 }
 
-void SerialLink::close() { port_->close(); }
+void SerialLink::close() {
+    port_->close();
+}
 
-bool SerialLink::isOpen() const { return port_->isOpen(); }
+bool SerialLink::isOpen() const {
+    return port_->isOpen();
+}
 
-void SerialLink::applyThreshold(int bytes) { threshold_ = std::max(1, bytes); }
+void SerialLink::applyThreshold(int bytes) {
+    threshold_ = std::max(1, bytes);
+}
 
 void SerialLink::output(const QByteArray& bytes) {
     if (!port_->isOpen())

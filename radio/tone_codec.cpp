@@ -13,8 +13,8 @@ struct ToneLead {
     char digit;
     ToneKind kind;
 };
-constexpr ToneLead kLeads[] = {{'0', ToneKind::CtcssLow},  {'1', ToneKind::CtcssHigh},
-                               {'2', ToneKind::CtcssHigh}, {'8', ToneKind::DcsNormal},
+constexpr ToneLead kLeads[] = {{'0', ToneKind::CtcssLow},    {'1', ToneKind::CtcssHigh},
+                               {'2', ToneKind::CtcssHigh},   {'8', ToneKind::DcsNormal},
                                {'C', ToneKind::DcsInverted}, {'F', ToneKind::Off}};
 
 ToneKind kindOf(QChar lead) {

@@ -35,8 +35,8 @@ void TestLinkProtocol::handshake_data() {
     QTest::addColumn<int>("elapsedMs");
     const QByteArray none;
     QTest::newRow("first attempt") << QList<QByteArray>{kReply} << true << 1 << 0;
-    QTest::newRow("sixth attempt") << QList<QByteArray>{none, none, none, none, none, kReply}
-                                   << true << 6 << 5 * 550;
+    QTest::newRow("sixth attempt")
+        << QList<QByteArray>{none, none, none, none, none, kReply} << true << 6 << 5 * 550;
     QTest::newRow("silent radio") << QList<QByteArray>(6, none) << false << 6 << 6 * 550;
     QTest::newRow("reply with extra bytes")
         << QList<QByteArray>(6, kReply + "\x55\xAA") << false << 6 << 0;

@@ -13,7 +13,9 @@ const Vocabulary kWords{QStringLiteral("Off"), QStringLiteral("On"), QStringLite
                         QStringLiteral("Low")};
 
 // A read reply: four header bytes, then the sixteen data digits.
-QString reply(const QString& data) { return QStringLiteral("52001008") + data; }
+QString reply(const QString& data) {
+    return QStringLiteral("52001008") + data;
+}
 } // namespace
 
 // The conversions between the radio's memory blocks and the texts the user edits.
@@ -79,12 +81,18 @@ void TestMemoryMap::frequencyDecodes() {
 void TestMemoryMap::frequencyEncodes_data() {
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("stored"); // empty for an encode error
-    QTest::newRow("145.00000") << "145.00000" << "00005014";
-    QTest::newRow("446.00625") << "446.00625" << "25066044";
-    QTest::newRow("comma writes the same") << "446,00625" << "25066044";
-    QTest::newRow("empty is erased") << "" << "FFFFFFFF";
-    QTest::newRow("too short") << "145.0000" << "";
-    QTest::newRow("letter") << "14x.00000" << "";
+    QTest::newRow("145.00000") << "145.00000"
+                               << "00005014";
+    QTest::newRow("446.00625") << "446.00625"
+                               << "25066044";
+    QTest::newRow("comma writes the same") << "446,00625"
+                                           << "25066044";
+    QTest::newRow("empty is erased") << ""
+                                     << "FFFFFFFF";
+    QTest::newRow("too short") << "145.0000"
+                               << "";
+    QTest::newRow("letter") << "14x.00000"
+                            << "";
 }
 
 void TestMemoryMap::frequencyEncodes() {
@@ -123,15 +131,24 @@ void TestMemoryMap::everyListedToneRoundTrips() {
 void TestMemoryMap::toneDecodes_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("text"); // "!" for a decode error
-    QTest::newRow("67.0") << "7006" << "67.0";
-    QTest::newRow("131.8") << "1813" << "131.8";
-    QTest::newRow("D023N") << "2380" << "D023N";
-    QTest::newRow("D754I") << "54C7" << "D754I";
-    QTest::newRow("no tone") << "FFFF" << "Off";
-    QTest::newRow("lead 4 reads as below 100 Hz") << "6745" << "56.7";
-    QTest::newRow("letter in a CTCSS tone") << "7A06" << "!";
-    QTest::newRow("8 in a DCS code") << "2880" << "!";
-    QTest::newRow("short") << "700" << "!";
+    QTest::newRow("67.0") << "7006"
+                          << "67.0";
+    QTest::newRow("131.8") << "1813"
+                           << "131.8";
+    QTest::newRow("D023N") << "2380"
+                           << "D023N";
+    QTest::newRow("D754I") << "54C7"
+                           << "D754I";
+    QTest::newRow("no tone") << "FFFF"
+                             << "Off";
+    QTest::newRow("lead 4 reads as below 100 Hz") << "6745"
+                                                  << "56.7";
+    QTest::newRow("letter in a CTCSS tone") << "7A06"
+                                            << "!";
+    QTest::newRow("8 in a DCS code") << "2880"
+                                     << "!";
+    QTest::newRow("short") << "700"
+                           << "!";
 }
 
 void TestMemoryMap::toneDecodes() {
@@ -146,13 +163,20 @@ void TestMemoryMap::toneDecodes() {
 void TestMemoryMap::toneEncodes_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stored"); // empty for an encode error
-    QTest::newRow("empty") << "" << "FFFF";
-    QTest::newRow("off word") << "Off" << "FFFF";
-    QTest::newRow("blanks around") << " 67.0 " << "7006";
-    QTest::newRow("other language's off word") << "OFF" << "";
-    QTest::newRow("no decimal") << "67" << "";
-    QTest::newRow("DCS not octal") << "D028N" << "";
-    QTest::newRow("too long") << "1318.8" << "";
+    QTest::newRow("empty") << ""
+                           << "FFFF";
+    QTest::newRow("off word") << "Off"
+                              << "FFFF";
+    QTest::newRow("blanks around") << " 67.0 "
+                                   << "7006";
+    QTest::newRow("other language's off word") << "OFF"
+                                               << "";
+    QTest::newRow("no decimal") << "67"
+                                << "";
+    QTest::newRow("DCS not octal") << "D028N"
+                                   << "";
+    QTest::newRow("too long") << "1318.8"
+                              << "";
 }
 
 void TestMemoryMap::toneEncodes() {
@@ -209,10 +233,11 @@ void TestMemoryMap::optionsDecode_data() {
     QTest::addColumn<bool>("ok");
     QTest::addColumn<Indexes>("indexes"); // Squelch BatSave TimeOut Voice PromptTone AlarmKey Scan
     QTest::newRow("fresh radio") << "FF02FF04FF00FFFF" << true << Indexes{2, 1, 4, 0, 1, 1, 1};
-    QTest::newRow("all bits, scan on") << "FD09FF07FF04FEFF" << true << Indexes{9, 1, 7, 4, 0, 1, 0};
+    QTest::newRow("all bits, scan on")
+        << "FD09FF07FF04FEFF" << true << Indexes{9, 1, 7, 4, 0, 1, 0};
     QTest::newRow("byte 0 below 8") << "F503FF01FF02FFFF" << true << Indexes{3, 0, 1, 2, 0, 0, 1};
-    QTest::newRow("byte 6 neither FF nor FE") << "F800FF00FF0012FF" << true
-                                             << Indexes{0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("byte 6 neither FF nor FE")
+        << "F800FF00FF0012FF" << true << Indexes{0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("erased block") << "FFFFFFFFFFFFFFFF" << false << Indexes{};
     QTest::newRow("time-out 8 not in list") << "F800FF08FF00FFFF" << false << Indexes{};
     QTest::newRow("voice 5 not in list") << "F800FF00FF05FFFF" << false << Indexes{};
@@ -232,9 +257,10 @@ void TestMemoryMap::optionsDecode() {
 }
 
 void TestMemoryMap::optionsRoundTrip() {
-    const FunctionOptions::Indexes cases[] = {
-        FunctionOptions::StartIndexes, {0, 0, 0, 0, 0, 0, 0}, {9, 1, 7, 4, 1, 1, 1},
-        {5, 0, 2, 3, 1, 0, 0}};
+    const FunctionOptions::Indexes cases[] = {FunctionOptions::StartIndexes,
+                                              {0, 0, 0, 0, 0, 0, 0},
+                                              {9, 1, 7, 4, 1, 1, 1},
+                                              {5, 0, 2, 3, 1, 0, 0}};
     for (const auto& indexes : cases) {
         const auto block = writexuan(indexes);
         QVERIFY(block);
@@ -258,11 +284,16 @@ void TestMemoryMap::optionsOutsideTheirListsDoNotEncode() {
 void TestMemoryMap::bandEncodes_data() {
     QTest::addColumn<QString>("band");
     QTest::addColumn<QString>("stored"); // empty for an encode error
-    QTest::newRow("136-174MHz") << "136-174MHz" << "60134017FFFFFFFF";
-    QTest::newRow("400-470MHz") << "400-470MHz" << "00400047FFFFFFFF";
-    QTest::newRow("no band selected") << "" << "";
-    QTest::newRow("not the form") << "136-174 MHz" << "";
-    QTest::newRow("letter") << "1x6-174MHz" << "";
+    QTest::newRow("136-174MHz") << "136-174MHz"
+                                << "60134017FFFFFFFF";
+    QTest::newRow("400-470MHz") << "400-470MHz"
+                                << "00400047FFFFFFFF";
+    QTest::newRow("no band selected") << ""
+                                      << "";
+    QTest::newRow("not the form") << "136-174 MHz"
+                                  << "";
+    QTest::newRow("letter") << "1x6-174MHz"
+                            << "";
 }
 
 void TestMemoryMap::bandEncodes() {
@@ -277,11 +308,16 @@ void TestMemoryMap::bandEncodes() {
 void TestMemoryMap::bandDecodes_data() {
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("band"); // empty for a decode error
-    QTest::newRow("136-174MHz") << "60134017FFFFFFFF" << "136-174MHz";
-    QTest::newRow("400-470MHz") << "00400047FFFFFFFF" << "400-470MHz";
-    QTest::newRow("100 kHz digit dropped") << "65134917FFFFFFFF" << "136-174MHz";
-    QTest::newRow("erased") << "FFFFFFFFFFFFFFFF" << "";
-    QTest::newRow("short") << "601340" << "";
+    QTest::newRow("136-174MHz") << "60134017FFFFFFFF"
+                                << "136-174MHz";
+    QTest::newRow("400-470MHz") << "00400047FFFFFFFF"
+                                << "400-470MHz";
+    QTest::newRow("100 kHz digit dropped") << "65134917FFFFFFFF"
+                                           << "136-174MHz";
+    QTest::newRow("erased") << "FFFFFFFFFFFFFFFF"
+                            << "";
+    QTest::newRow("short") << "601340"
+                           << "";
 }
 
 void TestMemoryMap::bandDecodes() {

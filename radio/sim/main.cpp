@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     QString error;
     const auto options = parseSimOptions(arguments, &error);
     if (!options) {
-        std::fprintf(stderr, "vantrel-radio-sim: %s\n%s", qPrintable(error), qPrintable(simUsage()));
+        std::fprintf(stderr, "vantrel-radio-sim: %s\n%s", qPrintable(error),
+                     qPrintable(simUsage()));
         return 2;
     }
     SimServer server(*options);

@@ -18,16 +18,14 @@ struct FrameKind {
     char lead;
     int length;
 };
-constexpr FrameKind kFrames[] = {
-    {kHandshake, 7}, {kAck, 1}, {kRead, 4}, {kWrite, 12}, {kEnd, 2}};
+constexpr FrameKind kFrames[] = {{kHandshake, 7}, {kAck, 1}, {kRead, 4}, {kWrite, 12}, {kEnd, 2}};
 
 int addressOf(const QByteArray& frame) {
     return (static_cast<unsigned char>(frame[1]) << 8) | static_cast<unsigned char>(frame[2]);
 }
 } // namespace
 
-SimRadio::SimRadio(SimMemory& memory, const SimFaults& faults)
-    : memory_(memory), faults_(faults) {}
+SimRadio::SimRadio(SimMemory& memory, const SimFaults& faults) : memory_(memory), faults_(faults) {}
 
 std::vector<SimStep> SimRadio::feed(const QByteArray& bytes) {
     input_ += bytes;

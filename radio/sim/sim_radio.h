@@ -8,11 +8,11 @@
 
 // One thing the simulated radio took from the line, and what it does about it.
 struct SimStep {
-    QByteArray received;   // a whole frame, or bytes that were no frame
-    bool isFrame = true;   // false for bytes that were dropped
-    QByteArray answer;     // bytes to send back, possibly none
-    bool end = false;      // the end command: the session is over
-    bool hangup = false;   // close the line after the answer
+    QByteArray received; // a whole frame, or bytes that were no frame
+    bool isFrame = true; // false for bytes that were dropped
+    QByteArray answer;   // bytes to send back, possibly none
+    bool end = false;    // the end command: the session is over
+    bool hangup = false; // close the line after the answer
 };
 
 // The radio's side of the conversation, without any line: bytes in, answers out.

@@ -3,8 +3,8 @@
 #include "radio/sim/sim_radio.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -39,12 +39,14 @@ bool SimServer::open(QString* error) {
     if (!options_.logPath.isEmpty()) {
         log_.setFileName(options_.logPath);
         if (!log_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-            *error = QStringLiteral("cannot write %1: %2").arg(options_.logPath, log_.errorString());
+            *error =
+                QStringLiteral("cannot write %1: %2").arg(options_.logPath, log_.errorString());
             return false;
         }
     }
     char name[256] = {};
-    if (::pipe2(stopPipe_, O_CLOEXEC) != 0 || ::openpty(&master_, &slave_, name, nullptr, nullptr)) {
+    if (::pipe2(stopPipe_, O_CLOEXEC) != 0 ||
+        ::openpty(&master_, &slave_, name, nullptr, nullptr)) {
         *error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(qt_error_string(errno));
         return false;
     }
@@ -147,7 +149,9 @@ void SimServer::closeLine() {
     closeFd(slave_);
 }
 
-void SimServer::start() { thread_ = std::thread([this] { run(); }); }
+void SimServer::start() {
+    thread_ = std::thread([this] { run(); });
+}
 
 void SimServer::stop() {
     if (stopPipe_[1] >= 0)

@@ -22,8 +22,7 @@ private:
 };
 
 // Options with faults set by the given function.
-template <typename SetFaults>
-SimOptions simWithFaults(SetFaults set) {
+template <typename SetFaults> SimOptions simWithFaults(SetFaults set) {
     SimOptions options;
     set(options.faults);
     return options;
