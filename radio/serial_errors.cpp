@@ -1,19 +1,57 @@
 #include "radio/serial_errors.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <unistd.h>
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("SerialLink", text);
+}
+
+bool accessible(const QString& device) {
+    return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0;
+}
+} // namespace
+
 QString describeOpenError(const QString& device, QSerialPort::SerialPortError error,
-                          const QString& systemText) {
+                          const QString& systemText, bool accessibleToUs) {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("The serial device %1 does not exist. Is the programming cable "
-                              "plugged in?")
+        return tr("The serial device %1 does not exist. Is the programming cable plugged in?")
             .arg(device);
     case QSerialPort::PermissionError:
-        return QStringLiteral("You may not use the serial device %1: it is held by another "
-                              "program, or you lack permission. To get permission, add your "
-                              "user to the dialout group (sudo adduser $USER dialout), then "
-                              "log out and in again.")
+        if (accessibleToUs)
+            return tr("The serial device %1 is in use by another program. Close that "
+                      "program, then try again.")
+                .arg(device);
+        return tr("You have no permission to use the serial device %1. Add your user to the "
+                  "dialout group (sudo adduser $USER dialout), then log out and log in again.")
             .arg(device);
     default:
-        return QStringLiteral("The serial device %1 cannot be opened: %2").arg(device, systemText);
+        return tr("The serial device %1 cannot be opened: %2").arg(device, systemText);
     }
+}
+
+QString describeOpenError(const QString& device, QSerialPort::SerialPortError error,
+                          const QString& systemText) {
+    return describeOpenError(device, error, systemText, accessible(device));
+}
+
+QString deviceLostMessage(const QString& device) {
+    return tr("The connection to the radio on %1 was lost. Check that the programming cable "
+              "is plugged in, then try again.")
+        .arg(device);
+}
+
+QString sendFailedMessage(const QString& device, const QString& systemText) {
+    return tr("Sending to the radio on %1 failed: %2").arg(device, systemText);
+}
+
+QString transferCancelledMessage() {
+    return tr("The transfer was stopped.");
+}
+
+QString portNotOpenMessage() {
+    return tr("The serial port is not open.");
 }
