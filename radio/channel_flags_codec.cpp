@@ -16,20 +16,20 @@ int flagIndex(QChar lowDigit) {
 }
 } // namespace
 
-ChannelFlagTexts sendCan(QChar lowDigit, const Vocabulary& words) {
+ChannelFlagTexts sendCan(QChar lowDigit, const VocabularyWords& words) {
     const int index = flagIndex(lowDigit);
     return {index & 4 ? words.HighWord : words.LowWord, index & 2 ? words.OnWord : words.OffWord,
             index & 1 ? words.OffWord : words.OnWord};
 }
 
-void sendCan(QChar lowDigit, int row, ChannelTable& table, const Vocabulary& words) {
+void sendCan(QChar lowDigit, int row, ChannelTable& table, const VocabularyWords& words) {
     const ChannelFlagTexts texts = sendCan(lowDigit, words);
     table.setCell(ChannelTable::Power, row, texts.Power);
     table.setCell(ChannelTable::SwitchA, row, texts.SwitchA);
     table.setCell(ChannelTable::SwitchB, row, texts.SwitchB);
 }
 
-QString encodeChannelFlags(const ChannelFlagTexts& cells, const Vocabulary& words) {
+QString encodeChannelFlags(const ChannelFlagTexts& cells, const VocabularyWords& words) {
     if ((cells.Power + cells.SwitchA + cells.SwitchB).isEmpty())
         return QStringLiteral("FF");
     const int index = 4 * (cells.Power == words.HighWord) + 2 * (cells.SwitchA == words.OnWord) +
@@ -37,7 +37,7 @@ QString encodeChannelFlags(const ChannelFlagTexts& cells, const Vocabulary& word
     return QLatin1String(kFlagBytes[index]);
 }
 
-QString writecan(const ChannelTable& table, int row, const Vocabulary& words) {
+QString writecan(const ChannelTable& table, int row, const VocabularyWords& words) {
     return encodeChannelFlags({table.cell(ChannelTable::Power, row),
                                table.cell(ChannelTable::SwitchA, row),
                                table.cell(ChannelTable::SwitchB, row)},

@@ -94,7 +94,7 @@ std::optional<QString> encodeTone(const QString& cell, const QString& offWord) {
 }
 
 CodecResult<QString> writeCTC(const ChannelTable& table, int column, int row,
-                              const Vocabulary& words) {
+                              const VocabularyWords& words) {
     if (const auto stored = encodeTone(table.cell(column, row), words.OffWord))
         return CodecResult<QString>::success(*stored);
     return unsendableCell<QString>(table, column, row);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "codeplug/channel_table.h"
+#include "i18n/vocabulary.h"
 #include "radio/codec_result.h"
-#include "radio/vocabulary.h"
 
 #include <optional>
 
@@ -22,4 +22,4 @@ std::optional<QString> encodeTone(const QString& cell, const QString& offWord);
 
 // writeCTC: encodeTone of a cell of the table, or an error naming the cell.
 CodecResult<QString> writeCTC(const ChannelTable& table, int column, int row,
-                              const Vocabulary& words);
+                              const VocabularyWords& words);

@@ -9,8 +9,8 @@
 #include <QtTest>
 
 namespace {
-const Vocabulary kWords{QStringLiteral("Off"), QStringLiteral("On"), QStringLiteral("High"),
-                        QStringLiteral("Low")};
+const VocabularyWords kWords{QStringLiteral("Off"), QStringLiteral("High"), QStringLiteral("Low"),
+                             QStringLiteral("On")};
 
 // A read reply: four header bytes, then the sixteen data digits.
 QString reply(const QString& data) {
