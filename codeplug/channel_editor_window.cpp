@@ -10,6 +10,7 @@
 #include "i18n/stored_texts.h"
 #include "ui/prompter.h"
 
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -41,6 +42,18 @@ TForm2::TForm2(ChannelTable& table, ToneList& tones, QWidget* parent)
     TeButton3 = makeButton(client(), "TeButton3", QStringLiteral("信道下移"), {448, 312, 83, 25});
     TeButton4 = makeButton(client(), "TeButton4", QStringLiteral("信道删除"), {552, 312, 83, 25});
     connectHandlers();
+}
+
+TForm2::~TForm2() {
+    // The controls outlive this class by a moment (the base classes delete them) and
+    // may still report focus changes then: nothing of theirs must reach it.
+    StringGrid1->onSelectCell = nullptr;
+    StringGrid1->onClick = nullptr;
+    StringGrid1->onKeyPress = nullptr;
+    StringGrid1->onEnter = nullptr;
+    for (QObject* sender : {static_cast<QObject*>(ComboBox1), static_cast<QObject*>(bsSkinEdit1),
+                            static_cast<QObject*>(frequencyKeys_), static_cast<QObject*>(this)})
+        QObject::disconnect(sender, nullptr, this, nullptr);
 }
 
 void TForm2::buildEditors() {
@@ -230,6 +243,13 @@ void TForm2::ComboBox1Exit() {
 
 void TForm2::TeButton1Click() {
     close();
+}
+
+// Hidden, the window is left like any other: the frequency being typed is committed.
+void TForm2::closeEvent(QCloseEvent* event) {
+    if (windowState().testFlag(Qt::WindowActive))
+        FormDeactivate();
+    MdiChildWindow::closeEvent(event);
 }
 
 void TForm2::TeButton2Click() {

@@ -20,6 +20,7 @@ class TForm2 : public MdiChildWindow {
     Q_OBJECT
 public:
     TForm2(ChannelTable& table, ToneList& tones, QWidget* parent = nullptr);
+    ~TForm2() override;
 
     bool EditorHidden() const { return hiddenByClose(); }
 
@@ -45,6 +46,9 @@ public:
     QPushButton* TeButton2; // channel up
     QPushButton* TeButton3; // channel down
     QPushButton* TeButton4; // channel delete
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildEditors();
