@@ -51,8 +51,8 @@ TForm2::~TForm2() {
     StringGrid1->onClick = nullptr;
     StringGrid1->onKeyPress = nullptr;
     StringGrid1->onEnter = nullptr;
-    for (QObject* sender : {static_cast<QObject*>(ComboBox1), static_cast<QObject*>(bsSkinEdit1),
-                            static_cast<QObject*>(frequencyKeys_), static_cast<QObject*>(this)})
+    const QObject* senders[] = {ComboBox1, bsSkinEdit1, frequencyKeys_, &table_, this};
+    for (const QObject* sender : senders)
         QObject::disconnect(sender, nullptr, this, nullptr);
 }
 
