@@ -110,6 +110,9 @@ bool TForm2::commitEdit() {
     // around the box) waits for the user instead of stacking boxes.
     if (reportingError_)
         return false;
+    // An open tone selector's choice counts as typed: Save and Write must see it.
+    if (!ComboBox1->isHidden())
+        table_.setCell(EditCol, ToneRow, ComboBox1->currentText());
     const CommitError error =
         sendallcell(table_, EditCol, EditRow, storedTexts(), userDecimalSeparator());
     if (!error)

@@ -27,8 +27,9 @@ public:
     ChannelTable& table() const { return table_; }
     ToneList& toneList() const { return tones_; }
 
-    // Commits the cell being edited; shows the message and returns false when its
-    // frequency is not a number (the cell then keeps its text).
+    // Commits the cell being edited (with the choice of an open tone selector); shows
+    // the message and returns false when its frequency is not a number (the cell then
+    // keeps its text).
     bool commitEdit();
     // Empties the frequency editor's text.
     void clearFrequencyEditor();

@@ -491,7 +491,7 @@ void ChannelEditorTest::deactivation_commitsEditedFrequency() {
 
 // The editors are views of the table: a cell changed elsewhere (a file opened) shows
 // in them, so a later key in the editor never writes the old text back. The two
-// operations Save, Write and New use act on the same cell.
+// operations for Save, Write and New act on the cell being edited.
 void ChannelEditorTest::otherCode_changesShowInOpenEditor() {
     click(1, 9);
     type("14");
@@ -507,6 +507,12 @@ void ChannelEditorTest::otherCode_changesShowInOpenEditor() {
     table_->setCell(1, 9, QStringLiteral("145"));
     QVERIFY(form_->commitEdit());
     QCOMPARE(rowOf(9), (QStringList{"145.00000", "Off", "145.00000", "Off", "High", "On", "Off"}));
+
+    setRow(10, sampleChannel(10));
+    click(2, 10);
+    press(Qt::Key_Down); // 91.5, chosen but the selector still open
+    QVERIFY(form_->commitEdit());
+    QCOMPARE(table_->cell(2, 10), QStringLiteral("91.5"));
 
     form_->clearFrequencyEditor();
     QCOMPARE(form_->bsSkinEdit1->text(), QString());
