@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/file_commands.h"
 #include "app/load_language.h"
 #include "app/logo_mdi_area.h"
 #include "app/settings_file.h"
@@ -120,6 +121,12 @@ TForm1::~TForm1() {
 
 void TForm1::attach(const OtherWindows& windows) {
     windows_ = windows;
+    TForm2* editor = windows_.Form2;
+    files_ = std::make_unique<FileCommands>(
+        this, codeplug_,
+        FileCommands::Hooks{[editor] { return editor->commitEdit(); },
+                            [editor] { editor->clearFrequencyEditor(); },
+                            [this] { applyTitleRule(); }});
     const QList<QWidget*> locked{this, windows_.Form2, windows_.Form4};
     for (StayOnTopDialog* dialog : std::initializer_list<StayOnTopDialog*>{
              windows_.Form3, windows_.Form5, windows_.Form6, windows_.Form7})
@@ -149,6 +156,9 @@ void TForm1::createMenus() {
     N2 = action(N1, "N2", QStringLiteral("新建(&N)"), QKeySequence(QStringLiteral("Ctrl+N")));
     O1 = action(N1, "O1", QStringLiteral("打开(&O)"), QKeySequence(QStringLiteral("Ctrl+O")));
     S1 = action(N1, "S1", QStringLiteral("保存(&S)"), QKeySequence(QStringLiteral("Ctrl+S")));
+    N1->addSeparator();
+    ExportCsv1 = action(N1, "ExportCsv1", QStringLiteral("导出信道 CSV..."));
+    ImportCsv1 = action(N1, "ImportCsv1", QStringLiteral("导入信道 CSV..."));
     N1->addSeparator();
     N4 = action(N1, "N4", QStringLiteral("关闭(&C)"), QKeySequence(QStringLiteral("Ctrl+Q")));
 
@@ -186,6 +196,11 @@ void TForm1::createMenus() {
     N13->addSeparator();
     N16 = action(N13, "N16", QStringLiteral("关于(&A)..."));
 
+    connect(N2, &QAction::triggered, this, &TForm1::N2Click);
+    connect(O1, &QAction::triggered, this, &TForm1::O1Click);
+    connect(S1, &QAction::triggered, this, &TForm1::S1Click);
+    connect(ExportCsv1, &QAction::triggered, this, [this] { files_->exportCsv(); });
+    connect(ImportCsv1, &QAction::triggered, this, [this] { files_->importCsv(); });
     connect(N4, &QAction::triggered, this, &TForm1::N4Click);
     connect(N6, &QAction::triggered, this, &TForm1::N6Click);
     connect(N7, &QAction::triggered, this, &TForm1::N7Click);
@@ -366,6 +381,15 @@ void TForm1::openByDialogRule(StayOnTopDialog* dialog) {
     dialog->lockWindows();
 }
 
+void TForm1::N2Click() {
+    files_->newCodeplug();
+}
+void TForm1::O1Click() {
+    files_->open();
+}
+void TForm1::S1Click() {
+    files_->save();
+}
 void TForm1::N4Click() {
     close();
 }

@@ -17,6 +17,7 @@ class TForm5;
 class TForm6;
 class TForm7;
 class LogoMdiArea;
+class FileCommands;
 class QComboBox;
 class QLabel;
 class QToolBar;
@@ -55,6 +56,7 @@ public:
     // Menus and their items (a menu item and its toolbar button share one action).
     QMenu *N1, *N5, *N22, *N12, *N19, *N13;
     QAction *N2, *O1, *S1, *N4;        // File
+    QAction *ExportCsv1, *ImportCsv1;  // File: the channels as CSV
     QAction *N6, *N7, *N9, *N11, *N18; // Edit
     std::array<QAction*, PortMap::PortCount> COM;
     QAction *N20, *N21; // Language
@@ -65,6 +67,9 @@ public:
     QLabel* StatusBar1;
 
     // Commands.
+    void N2Click();
+    void O1Click();
+    void S1Click();
     void N4Click();
     void N6Click();
     void N7Click();
@@ -102,6 +107,7 @@ private:
     PortMap ports_;
     int portNumber_ = 1;
     OtherWindows windows_{};
+    std::unique_ptr<FileCommands> files_;
     LogoMdiArea* mdiArea_;
     bool shown_ = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/prompter.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -16,6 +17,13 @@ public:
     }
     void error(QWidget* parent, const QString& text) override {
         QMessageBox::critical(parent, QApplication::applicationName(), text, QMessageBox::Ok);
+    }
+    QString openFileName(QWidget* parent, const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    }
+    QString saveFileName(QWidget* parent, const QString& filter) override {
+        return QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
     }
 };
 

@@ -10,7 +10,7 @@
 class ScriptedPrompter : public Prompter {
 public:
     struct Box {
-        QString kind; // "information", "confirm" or "error"
+        QString kind; // "information", "confirm", "error", "open file" or "save file"
         QString caption;
         QString text;
     };
@@ -29,6 +29,16 @@ public:
         boxes << Box{QStringLiteral("error"), QString(), text};
     }
 
-    QList<bool> answers; // for confirm(), in order; OK when none is left
+    QString openFileName(QWidget*, const QString& filter) override {
+        boxes << Box{QStringLiteral("open file"), QString(), filter};
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
+    QString saveFileName(QWidget*, const QString& filter) override {
+        boxes << Box{QStringLiteral("save file"), QString(), filter};
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
+
+    QList<bool> answers;   // for confirm(), in order; OK when none is left
+    QStringList fileNames; // for the file dialogs, in order; Cancel when none is left
     QList<Box> boxes;
 };
