@@ -20,6 +20,11 @@
 
 namespace {
 
+// Everything a language is applied to.
+struct LanguageTargets : AppWindows {
+    Codeplug* codeplug;
+};
+
 constexpr int kLastId = 81;
 using Texts = std::array<QString, kLastId + 1>;
 
@@ -140,7 +145,8 @@ const Target kTargets[] = {
 
 } // namespace
 
-void LoadLanguage(const LanguageLibrary& library, const LanguageTargets& targets) {
+void LoadLanguage(const LanguageLibrary& library, const AppWindows& windows, Codeplug& codeplug) {
+    const LanguageTargets targets{windows, &codeplug};
     Texts texts;
     for (int id = 1; id <= kLastId; ++id)
         texts[id] = library.text(id);

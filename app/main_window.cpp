@@ -119,7 +119,7 @@ TForm1::~TForm1() {
     FormDestroy();
 }
 
-void TForm1::attach(const OtherWindows& windows) {
+void TForm1::attach(const AppWindows& windows) {
     windows_ = windows;
     TForm2* editor = windows_.Form2;
     files_ = std::make_unique<FileCommands>(
@@ -322,8 +322,7 @@ void TForm1::switchLanguage(const QString& language) {
                                     ? LanguageLibrary::defaultFolders()
                                     : options_.languageFolders;
     if (const std::optional<LanguageLibrary> library = LanguageLibrary::open(language, folders))
-        LoadLanguage(*library, {this, windows_.Form2, windows_.Form3, windows_.Form4,
-                                windows_.Form5, windows_.Form6, windows_.Form7, &codeplug_});
+        LoadLanguage(*library, windows_, codeplug_);
 }
 
 // A switch from the menu also carries the words already in the channels.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/app_windows.h"
 #include "app/ini_file.h"
 #include "app/start_options.h"
 #include "radio/port_map.h"
@@ -10,28 +11,12 @@
 
 struct Codeplug;
 class StayOnTopDialog;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
 class LogoMdiArea;
 class FileCommands;
 class QComboBox;
 class QLabel;
 class QToolBar;
 class QToolButton;
-
-// The other six windows, which the main window opens and brings back.
-struct OtherWindows {
-    TForm4* Form4;
-    TForm2* Form2;
-    TForm3* Form3;
-    TForm5* Form5;
-    TForm6* Form6;
-    TForm7* Form7;
-};
 
 // Form1, the main window: the frame of the two child windows, with the menus, the
 // toolbar with the band selector, and the status bar. It remembers the port and the
@@ -43,7 +28,7 @@ public:
     ~TForm1() override;
 
     // Hands over the windows created after this one; called once, before showing.
-    void attach(const OtherWindows& windows);
+    void attach(const AppWindows& windows);
     LogoMdiArea* mdiArea() const { return mdiArea_; }
 
     int PortNumber() const { return portNumber_; }
@@ -106,7 +91,7 @@ private:
     std::unique_ptr<IniFile> settings_;
     PortMap ports_;
     int portNumber_ = 1;
-    OtherWindows windows_{};
+    AppWindows windows_;
     std::unique_ptr<FileCommands> files_;
     LogoMdiArea* mdiArea_;
     bool shown_ = false;

@@ -35,7 +35,7 @@ VantrelApp::VantrelApp(const StartOptions& options)
     Form5 = aboutBox_.get();
     Form6 = readDialog_.get();
     Form7 = powerDialog_.get();
-    Form1->attach({Form4, Form2, Form3, Form5, Form6, Form7});
+    Form1->attach(*this);
 }
 
 VantrelApp::~VantrelApp() {

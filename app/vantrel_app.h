@@ -1,21 +1,14 @@
 #pragma once
 
+#include "app/app_windows.h"
 #include "app/start_options.h"
 #include "codeplug/codeplug.h"
 
 #include <memory>
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-
 // The running program: the data the user edits and the seven windows, each created
 // once, in a fixed order, and kept until the end. Destroying it writes the settings.
-class VantrelApp {
+class VantrelApp : public AppWindows {
 public:
     explicit VantrelApp(const StartOptions& options);
     ~VantrelApp();
@@ -24,13 +17,6 @@ public:
     void show();
 
     Codeplug codeplug;
-    TForm1* Form1;
-    TForm4* Form4;
-    TForm2* Form2;
-    TForm3* Form3;
-    TForm5* Form5;
-    TForm6* Form6;
-    TForm7* Form7;
 
 private:
     std::unique_ptr<TForm1> mainWindow_;
