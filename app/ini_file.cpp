@@ -1,5 +1,7 @@
 #include "app/ini_file.h"
 
+#include "i18n/program_texts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -113,6 +115,6 @@ bool IniFile::save() {
         QDir().mkpath(QFileInfo(path_).absolutePath()) && file.open(QIODevice::WriteOnly) &&
         file.write((lines_.join(lineEnd_) + lineEnd_).toUtf8()) >= 0 && file.commit();
     if (!saved)
-        error_ = QStringLiteral("Unable to write to %1").arg(path_);
+        error_ = programText(ProgramText::UnableToWrite, "Unable to write to %1").arg(path_);
     return saved;
 }

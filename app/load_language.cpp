@@ -6,6 +6,7 @@
 #include "codeplug/codeplug.h"
 #include "codeplug/options_window.h"
 #include "i18n/language_library.h"
+#include "i18n/program_texts.h"
 #include "i18n/stored_texts.h"
 #include "radio/power_dialog.h"
 #include "radio/read_dialog.h"
@@ -152,4 +153,10 @@ void LoadLanguage(const LanguageLibrary& library, const AppWindows& windows, Cod
         texts[id] = library.text(id);
     for (const Target& target : kTargets)
         target.apply(targets, texts);
+    // The program's own texts: its messages and the CSV menu items.
+    loadProgramTexts(library);
+    windows.Form1->ExportCsv1->setText(
+        programText(ProgramText::ExportCsvItem, "&Export channels as CSV..."));
+    windows.Form1->ImportCsv1->setText(
+        programText(ProgramText::ImportCsvItem, "&Import channels from CSV..."));
 }

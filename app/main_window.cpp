@@ -157,8 +157,8 @@ void TForm1::createMenus() {
     O1 = action(N1, "O1", QStringLiteral("打开(&O)"), QKeySequence(QStringLiteral("Ctrl+O")));
     S1 = action(N1, "S1", QStringLiteral("保存(&S)"), QKeySequence(QStringLiteral("Ctrl+S")));
     N1->addSeparator();
-    ExportCsv1 = action(N1, "ExportCsv1", QStringLiteral("导出信道 CSV..."));
-    ImportCsv1 = action(N1, "ImportCsv1", QStringLiteral("导入信道 CSV..."));
+    ExportCsv1 = action(N1, "ExportCsv1", QStringLiteral("导出信道 CSV(&E)..."));
+    ImportCsv1 = action(N1, "ImportCsv1", QStringLiteral("导入信道 CSV(&I)..."));
     N1->addSeparator();
     N4 = action(N1, "N4", QStringLiteral("关闭(&C)"), QKeySequence(QStringLiteral("Ctrl+Q")));
 

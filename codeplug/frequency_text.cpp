@@ -1,5 +1,7 @@
 #include "codeplug/frequency_text.h"
 
+#include "i18n/program_texts.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
@@ -60,5 +62,6 @@ std::optional<QString> canonicalFrequency(const QString& text, QChar separator) 
 }
 
 QString invalidFloatMessage(const QString& text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    return programText(ProgramText::InvalidFloat, "'%1' is not a valid floating point value")
+        .arg(text);
 }

@@ -323,5 +323,235 @@
         <source>Serial port</source>
         <translation>提示</translation>
     </message>
+    <message id="82">
+        <source>&amp;Export channels as CSV...</source>
+        <translation>导出信道 CSV(&amp;E)...</translation>
+    </message>
+    <message id="83">
+        <source>&amp;Import channels from CSV...</source>
+        <translation>导入信道 CSV(&amp;I)...</translation>
+    </message>
+    <message id="84">
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' is not a valid floating point value</translation>
+    </message>
+    <message id="85">
+        <source>Unable to write to %1</source>
+        <translation>Unable to write to %1</translation>
+    </message>
+    <message id="86">
+        <source>'%1' is not a valid integer value</source>
+        <translation>'%1' is not a valid integer value</translation>
+    </message>
+    <message id="87">
+        <source>Line %1 of the file holds bytes that are not GBK text</source>
+        <translation>文件第 %1 行含有非 GBK 编码的字节</translation>
+    </message>
+    <message id="88">
+        <source>'%1' cannot be written in the GBK character set</source>
+        <translation>'%1' 无法用 GBK 字符集保存</translation>
+    </message>
+    <message id="89">
+        <source>Line %1, column %2: %3</source>
+        <translation>第 %1 行，第 %2 列：%3</translation>
+    </message>
+    <message id="90">
+        <source>expected the header row %1</source>
+        <translation>此处应为标题行 %1</translation>
+    </message>
+    <message id="91">
+        <source>expected %1 fields, found %2</source>
+        <translation>应有 %1 个字段，实际为 %2 个</translation>
+    </message>
+    <message id="92">
+        <source>a quoted field is not closed</source>
+        <translation>引号括起的字段没有结束</translation>
+    </message>
+    <message id="93">
+        <source>'%1' is not a channel number from 1 to 16</source>
+        <translation>'%1' 不是 1 到 16 之间的信道号</translation>
+    </message>
+    <message id="94">
+        <source>channel %1 appears more than once</source>
+        <translation>信道 %1 出现了不止一次</translation>
+    </message>
+    <message id="95">
+        <source>'%1' is not a frequency from 100.00000 to 550.00000 MHz</source>
+        <translation>'%1' 不是 100.00000 到 550.00000 MHz 之间的频率</translation>
+    </message>
+    <message id="96">
+        <source>'%1' is not OFF or a tone of the tone list</source>
+        <translation>'%1' 既不是 OFF，也不是亚音列表中的亚音</translation>
+    </message>
+    <message id="97">
+        <source>'%1' is not High or Low</source>
+        <translation>'%1' 既不是 High 也不是 Low</translation>
+    </message>
+    <message id="98">
+        <source>'%1' is not ON or OFF</source>
+        <translation>'%1' 既不是 ON 也不是 OFF</translation>
+    </message>
+    <message id="99">
+        <source>a channel needs its first frequency</source>
+        <translation>信道必须有第一个频率</translation>
+    </message>
+    <message id="100">
+        <source>the line is not UTF-8 text</source>
+        <translation>该行不是 UTF-8 文本</translation>
+    </message>
+    <message id="101">
+        <source>The serial device %1 does not exist. Is the programming cable plugged in?</source>
+        <translation>串口设备 %1 不存在。编程线是否已插好？</translation>
+    </message>
+    <message id="102">
+        <source>The serial device %1 is in use by another program. Close that program, then try again.</source>
+        <translation>串口设备 %1 正被其他程序使用。请关闭该程序后重试。</translation>
+    </message>
+    <message id="103">
+        <source>You have no permission to use the serial device %1. Add your user to the dialout group (sudo adduser $USER dialout), then log out and log in again.</source>
+        <translation>您没有使用串口设备 %1 的权限。请把您的用户加入 dialout 组（sudo adduser $USER dialout），然后注销并重新登录。</translation>
+    </message>
+    <message id="104">
+        <source>The serial device %1 cannot be opened: %2</source>
+        <translation>无法打开串口设备 %1：%2</translation>
+    </message>
+    <message id="105">
+        <source>The connection to the radio on %1 was lost. Check that the programming cable is plugged in, then try again.</source>
+        <translation>与 %1 上对讲机的连接已断开。请检查编程线是否插好，然后重试。</translation>
+    </message>
+    <message id="106">
+        <source>Sending to the radio on %1 failed: %2</source>
+        <translation>向 %1 上的对讲机发送失败：%2</translation>
+    </message>
+    <message id="107">
+        <source>The transfer was stopped.</source>
+        <translation>传输已停止。</translation>
+    </message>
+    <message id="108">
+        <source>The serial port is not open.</source>
+        <translation>串口没有打开。</translation>
+    </message>
+    <message id="109">
+        <source>The radio sent a %1 that cannot be read (%2).</source>
+        <translation>对讲机发来的%1无法识别（%2）。</translation>
+    </message>
+    <message id="110">
+        <source>nothing received</source>
+        <translation>没有收到数据</translation>
+    </message>
+    <message id="111">
+        <source>Channel %1, %2: "%3" cannot be written to the radio.</source>
+        <translation>信道 %1，%2：“%3”无法写入对讲机。</translation>
+    </message>
+    <message id="112">
+        <source>The %1 setting (entry %2) cannot be written to the radio.</source>
+        <translation>%1设置（第 %2 项）无法写入对讲机。</translation>
+    </message>
+    <message id="113">
+        <source>The band "%1" cannot be written to the radio; choose a band such as 136-174MHz.</source>
+        <translation>型号“%1”无法写入对讲机；请选择形如 136-174MHz 的型号。</translation>
+    </message>
+    <message id="114">
+        <source>The power values %1 and %2 (0 to 255) with low-voltage level %3 (0 to 2) cannot be written to the radio.</source>
+        <translation>功率值 %1 和 %2（0 到 255）及低电压等级 %3（0 到 2）无法写入对讲机。</translation>
+    </message>
+    <message id="115">
+        <source>column %1</source>
+        <translation>第 %1 列</translation>
+    </message>
+    <message id="116">
+        <source>frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message id="117">
+        <source>squelch tone</source>
+        <translation>亚音</translation>
+    </message>
+    <message id="118">
+        <source>function options</source>
+        <translation>功能选项</translation>
+    </message>
+    <message id="119">
+        <source>band</source>
+        <translation>型号</translation>
+    </message>
+    <message id="120">
+        <source>power calibration</source>
+        <translation>功率校准</translation>
+    </message>
+    <message id="121">
+        <source>squelch level</source>
+        <translation>静噪电平</translation>
+    </message>
+    <message id="122">
+        <source>battery saving</source>
+        <translation>电池省电</translation>
+    </message>
+    <message id="123">
+        <source>time-out</source>
+        <translation>超时禁发</translation>
+    </message>
+    <message id="124">
+        <source>voice prompt</source>
+        <translation>语音通知</translation>
+    </message>
+    <message id="125">
+        <source>prompt tone</source>
+        <translation>提示音</translation>
+    </message>
+    <message id="126">
+        <source>alarm key</source>
+        <translation>报警按键</translation>
+    </message>
+    <message id="127">
+        <source>scanning</source>
+        <translation>扫描允许</translation>
+    </message>
+    <message id="128">
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message id="129">
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message id="130">
+        <source>usage: vantrel-cli %1 %2</source>
+        <translation>用法：vantrel-cli %1 %2</translation>
+    </message>
+    <message id="131">
+        <source>unknown command '%1' (see vantrel-cli --help)</source>
+        <translation>未知命令 '%1'（参见 vantrel-cli --help）</translation>
+    </message>
+    <message id="132">
+        <source>no command given (see vantrel-cli --help)</source>
+        <translation>没有给出命令（参见 vantrel-cli --help）</translation>
+    </message>
+    <message id="133">
+        <source>Usage: vantrel-cli COMMAND ARGUMENTS...
+Works with Vantrel codeplug files (.qcf) from scripts.
+
+Commands:
+</source>
+        <translation>用法：vantrel-cli 命令 参数...
+在脚本中处理 Vantrel 频率文件（.qcf）。
+
+命令：
+</translation>
+    </message>
+    <message id="134">
+        <source>
+Options:
+  -h, --help  show this text
+
+Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written, or its content is not valid.
+</source>
+        <translation>
+选项：
+  -h, --help  显示本说明
+
+退出状态：0 成功，2 用法错误，3 文件无法读写或内容无效。
+</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,235 @@
         <source>Serial port</source>
         <translation>Serial port</translation>
     </message>
+    <message id="82">
+        <source>&amp;Export channels as CSV...</source>
+        <translation>&amp;Export channels as CSV...</translation>
+    </message>
+    <message id="83">
+        <source>&amp;Import channels from CSV...</source>
+        <translation>&amp;Import channels from CSV...</translation>
+    </message>
+    <message id="84">
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' is not a valid floating point value</translation>
+    </message>
+    <message id="85">
+        <source>Unable to write to %1</source>
+        <translation>Unable to write to %1</translation>
+    </message>
+    <message id="86">
+        <source>'%1' is not a valid integer value</source>
+        <translation>'%1' is not a valid integer value</translation>
+    </message>
+    <message id="87">
+        <source>Line %1 of the file holds bytes that are not GBK text</source>
+        <translation>Line %1 of the file holds bytes that are not GBK text</translation>
+    </message>
+    <message id="88">
+        <source>'%1' cannot be written in the GBK character set</source>
+        <translation>'%1' cannot be written in the GBK character set</translation>
+    </message>
+    <message id="89">
+        <source>Line %1, column %2: %3</source>
+        <translation>Line %1, column %2: %3</translation>
+    </message>
+    <message id="90">
+        <source>expected the header row %1</source>
+        <translation>expected the header row %1</translation>
+    </message>
+    <message id="91">
+        <source>expected %1 fields, found %2</source>
+        <translation>expected %1 fields, found %2</translation>
+    </message>
+    <message id="92">
+        <source>a quoted field is not closed</source>
+        <translation>a quoted field is not closed</translation>
+    </message>
+    <message id="93">
+        <source>'%1' is not a channel number from 1 to 16</source>
+        <translation>'%1' is not a channel number from 1 to 16</translation>
+    </message>
+    <message id="94">
+        <source>channel %1 appears more than once</source>
+        <translation>channel %1 appears more than once</translation>
+    </message>
+    <message id="95">
+        <source>'%1' is not a frequency from 100.00000 to 550.00000 MHz</source>
+        <translation>'%1' is not a frequency from 100.00000 to 550.00000 MHz</translation>
+    </message>
+    <message id="96">
+        <source>'%1' is not OFF or a tone of the tone list</source>
+        <translation>'%1' is not OFF or a tone of the tone list</translation>
+    </message>
+    <message id="97">
+        <source>'%1' is not High or Low</source>
+        <translation>'%1' is not High or Low</translation>
+    </message>
+    <message id="98">
+        <source>'%1' is not ON or OFF</source>
+        <translation>'%1' is not ON or OFF</translation>
+    </message>
+    <message id="99">
+        <source>a channel needs its first frequency</source>
+        <translation>a channel needs its first frequency</translation>
+    </message>
+    <message id="100">
+        <source>the line is not UTF-8 text</source>
+        <translation>the line is not UTF-8 text</translation>
+    </message>
+    <message id="101">
+        <source>The serial device %1 does not exist. Is the programming cable plugged in?</source>
+        <translation>The serial device %1 does not exist. Is the programming cable plugged in?</translation>
+    </message>
+    <message id="102">
+        <source>The serial device %1 is in use by another program. Close that program, then try again.</source>
+        <translation>The serial device %1 is in use by another program. Close that program, then try again.</translation>
+    </message>
+    <message id="103">
+        <source>You have no permission to use the serial device %1. Add your user to the dialout group (sudo adduser $USER dialout), then log out and log in again.</source>
+        <translation>You have no permission to use the serial device %1. Add your user to the dialout group (sudo adduser $USER dialout), then log out and log in again.</translation>
+    </message>
+    <message id="104">
+        <source>The serial device %1 cannot be opened: %2</source>
+        <translation>The serial device %1 cannot be opened: %2</translation>
+    </message>
+    <message id="105">
+        <source>The connection to the radio on %1 was lost. Check that the programming cable is plugged in, then try again.</source>
+        <translation>The connection to the radio on %1 was lost. Check that the programming cable is plugged in, then try again.</translation>
+    </message>
+    <message id="106">
+        <source>Sending to the radio on %1 failed: %2</source>
+        <translation>Sending to the radio on %1 failed: %2</translation>
+    </message>
+    <message id="107">
+        <source>The transfer was stopped.</source>
+        <translation>The transfer was stopped.</translation>
+    </message>
+    <message id="108">
+        <source>The serial port is not open.</source>
+        <translation>The serial port is not open.</translation>
+    </message>
+    <message id="109">
+        <source>The radio sent a %1 that cannot be read (%2).</source>
+        <translation>The radio sent a %1 that cannot be read (%2).</translation>
+    </message>
+    <message id="110">
+        <source>nothing received</source>
+        <translation>nothing received</translation>
+    </message>
+    <message id="111">
+        <source>Channel %1, %2: "%3" cannot be written to the radio.</source>
+        <translation>Channel %1, %2: "%3" cannot be written to the radio.</translation>
+    </message>
+    <message id="112">
+        <source>The %1 setting (entry %2) cannot be written to the radio.</source>
+        <translation>The %1 setting (entry %2) cannot be written to the radio.</translation>
+    </message>
+    <message id="113">
+        <source>The band "%1" cannot be written to the radio; choose a band such as 136-174MHz.</source>
+        <translation>The band "%1" cannot be written to the radio; choose a band such as 136-174MHz.</translation>
+    </message>
+    <message id="114">
+        <source>The power values %1 and %2 (0 to 255) with low-voltage level %3 (0 to 2) cannot be written to the radio.</source>
+        <translation>The power values %1 and %2 (0 to 255) with low-voltage level %3 (0 to 2) cannot be written to the radio.</translation>
+    </message>
+    <message id="115">
+        <source>column %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message id="116">
+        <source>frequency</source>
+        <translation>frequency</translation>
+    </message>
+    <message id="117">
+        <source>squelch tone</source>
+        <translation>squelch tone</translation>
+    </message>
+    <message id="118">
+        <source>function options</source>
+        <translation>function options</translation>
+    </message>
+    <message id="119">
+        <source>band</source>
+        <translation>band</translation>
+    </message>
+    <message id="120">
+        <source>power calibration</source>
+        <translation>power calibration</translation>
+    </message>
+    <message id="121">
+        <source>squelch level</source>
+        <translation>squelch level</translation>
+    </message>
+    <message id="122">
+        <source>battery saving</source>
+        <translation>battery saving</translation>
+    </message>
+    <message id="123">
+        <source>time-out</source>
+        <translation>time-out</translation>
+    </message>
+    <message id="124">
+        <source>voice prompt</source>
+        <translation>voice prompt</translation>
+    </message>
+    <message id="125">
+        <source>prompt tone</source>
+        <translation>prompt tone</translation>
+    </message>
+    <message id="126">
+        <source>alarm key</source>
+        <translation>alarm key</translation>
+    </message>
+    <message id="127">
+        <source>scanning</source>
+        <translation>scanning</translation>
+    </message>
+    <message id="128">
+        <source>cannot read %1: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message id="129">
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message id="130">
+        <source>usage: vantrel-cli %1 %2</source>
+        <translation>usage: vantrel-cli %1 %2</translation>
+    </message>
+    <message id="131">
+        <source>unknown command '%1' (see vantrel-cli --help)</source>
+        <translation>unknown command '%1' (see vantrel-cli --help)</translation>
+    </message>
+    <message id="132">
+        <source>no command given (see vantrel-cli --help)</source>
+        <translation>no command given (see vantrel-cli --help)</translation>
+    </message>
+    <message id="133">
+        <source>Usage: vantrel-cli COMMAND ARGUMENTS...
+Works with Vantrel codeplug files (.qcf) from scripts.
+
+Commands:
+</source>
+        <translation>Usage: vantrel-cli COMMAND ARGUMENTS...
+Works with Vantrel codeplug files (.qcf) from scripts.
+
+Commands:
+</translation>
+    </message>
+    <message id="134">
+        <source>
+Options:
+  -h, --help  show this text
+
+Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written, or its content is not valid.
+</source>
+        <translation>
+Options:
+  -h, --help  show this text
+
+Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written, or its content is not valid.
+</translation>
+    </message>
 </context>
 </TS>

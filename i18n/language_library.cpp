@@ -26,8 +26,12 @@ QStringList LanguageLibrary::defaultFolders() {
 }
 
 QString LanguageLibrary::text(int id) const {
+    return cutToBytes(fullText(id), MaxTextBytes);
+}
+
+QString LanguageLibrary::fullText(int id) const {
     const QByteArray key = QByteArray::number(id);
-    return cutToBytes(translator_->translate(nullptr, key.constData()), MaxTextBytes);
+    return translator_->translate(nullptr, key.constData());
 }
 
 QString cutToBytes(const QString& text, int maxBytes) {

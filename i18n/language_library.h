@@ -20,7 +20,10 @@ public:
     // The folders searched by default: the executable's, then the installed data folder.
     static QStringList defaultFolders();
 
+    // A numbered window text, cut to MaxTextBytes.
     QString text(int id) const;
+    // A text of the program's own (number 82 on): messages may be longer.
+    QString fullText(int id) const;
 
 private:
     explicit LanguageLibrary(std::unique_ptr<QTranslator> translator);

@@ -1,14 +1,11 @@
 #include "radio/serial_errors.h"
 
-#include <QCoreApplication>
+#include "i18n/program_texts.h"
+
 #include <QFile>
 #include <unistd.h>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("SerialLink", text);
-}
-
 bool accessible(const QString& device) {
     return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0;
 }
@@ -18,18 +15,25 @@ QString describeOpenError(const QString& device, QSerialPort::SerialPortError er
                           const QString& systemText, bool accessibleToUs) {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return tr("The serial device %1 does not exist. Is the programming cable plugged in?")
+        return programText(
+                   ProgramText::DeviceMissing,
+                   "The serial device %1 does not exist. Is the programming cable plugged in?")
             .arg(device);
     case QSerialPort::PermissionError:
         if (accessibleToUs)
-            return tr("The serial device %1 is in use by another program. Close that "
-                      "program, then try again.")
+            return programText(ProgramText::DeviceBusy,
+                               "The serial device %1 is in use by another program. Close that "
+                               "program, then try again.")
                 .arg(device);
-        return tr("You have no permission to use the serial device %1. Add your user to the "
-                  "dialout group (sudo adduser $USER dialout), then log out and log in again.")
+        return programText(
+                   ProgramText::DevicePermission,
+                   "You have no permission to use the serial device %1. Add your user to the "
+                   "dialout group (sudo adduser $USER dialout), then log out and log in again.")
             .arg(device);
     default:
-        return tr("The serial device %1 cannot be opened: %2").arg(device, systemText);
+        return programText(ProgramText::DeviceOpenFailed,
+                           "The serial device %1 cannot be opened: %2")
+            .arg(device, systemText);
     }
 }
 
@@ -39,19 +43,22 @@ QString describeOpenError(const QString& device, QSerialPort::SerialPortError er
 }
 
 QString deviceLostMessage(const QString& device) {
-    return tr("The connection to the radio on %1 was lost. Check that the programming cable "
-              "is plugged in, then try again.")
+    return programText(
+               ProgramText::DeviceLost,
+               "The connection to the radio on %1 was lost. Check that the programming cable "
+               "is plugged in, then try again.")
         .arg(device);
 }
 
 QString sendFailedMessage(const QString& device, const QString& systemText) {
-    return tr("Sending to the radio on %1 failed: %2").arg(device, systemText);
+    return programText(ProgramText::SendFailed, "Sending to the radio on %1 failed: %2")
+        .arg(device, systemText);
 }
 
 QString transferCancelledMessage() {
-    return tr("The transfer was stopped.");
+    return programText(ProgramText::TransferStopped, "The transfer was stopped.");
 }
 
 QString portNotOpenMessage() {
-    return tr("The serial port is not open.");
+    return programText(ProgramText::PortNotOpen, "The serial port is not open.");
 }

@@ -1,4 +1,5 @@
 #include "i18n/language_library.h"
+#include "i18n/program_texts.h"
 #include "i18n/startup_language.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@ class LanguageChoiceTest : public QObject {
 private slots:
     void library_fetchesNumberedTexts();
     void library_missingFile();
+    void programTexts_inBothLanguages();
     void cutToBytes_data();
     void cutToBytes();
     void startupLanguage_data();
@@ -32,6 +34,28 @@ void LanguageChoiceTest::library_fetchesNumberedTexts() {
     for (int id = 1; id <= 81; ++id)
         QCOMPARE(english->text(id).isEmpty(), id == 47);
     QCOMPARE(english->text(5000), QString());
+}
+
+void LanguageChoiceTest::programTexts_inBothLanguages() {
+    const QStringList folders = {QStringLiteral(VANTREL_BIN_DIR)};
+    for (const char* language : {"english", "chinese"}) {
+        const std::optional<LanguageLibrary> library = LanguageLibrary::open(language, folders);
+        QVERIFY(library);
+        for (int id = int(ProgramText::ExportCsvItem); id <= int(ProgramText::Last); ++id)
+            QVERIFY2(!library->fullText(id).isEmpty(), qPrintable(QString::number(id)));
+    }
+    // Messages follow the language applied last; before any, they are English.
+    QCOMPARE(programText(ProgramText::CsvBadPower, "'%1' is not High or Low"),
+             QStringLiteral("'%1' is not High or Low"));
+    loadProgramTexts(*LanguageLibrary::open("chinese", folders));
+    QCOMPARE(programText(ProgramText::CsvBadPower, "unused").arg("x"),
+             QStringLiteral("'x' 既不是 High 也不是 Low"));
+    // The conversion errors keep their one wording in both languages.
+    QCOMPARE(programText(ProgramText::InvalidInteger, "unused").arg("x"),
+             QStringLiteral("'x' is not a valid integer value"));
+    loadProgramTexts(*LanguageLibrary::open("english", folders));
+    QCOMPARE(programText(ProgramText::CsvBadPower, "unused").arg("x"),
+             QStringLiteral("'x' is not High or Low"));
 }
 
 void LanguageChoiceTest::library_missingFile() {
