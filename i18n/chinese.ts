@@ -128,15 +128,15 @@
         <translation>退出</translation>
     </message>
     <message id="32">
-        <source>Channel up</source>
+        <source>Move up</source>
         <translation>信道上移</translation>
     </message>
     <message id="33">
-        <source>Channel down</source>
+        <source>Move down</source>
         <translation>信道下移</translation>
     </message>
     <message id="34">
-        <source>Delete channel</source>
+        <source>Delete</source>
         <translation>信道删除</translation>
     </message>
     <message id="35">
@@ -164,7 +164,7 @@
         <translation>功率</translation>
     </message>
     <message id="41">
-        <source>Scan add</source>
+        <source>Scan</source>
         <translation>扫描添加</translation>
     </message>
     <message id="42">

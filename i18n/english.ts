@@ -128,16 +128,16 @@
         <translation>Exit</translation>
     </message>
     <message id="32">
-        <source>Channel up</source>
-        <translation>Channel up</translation>
+        <source>Move up</source>
+        <translation>Move up</translation>
     </message>
     <message id="33">
-        <source>Channel down</source>
-        <translation>Channel down</translation>
+        <source>Move down</source>
+        <translation>Move down</translation>
     </message>
     <message id="34">
-        <source>Delete channel</source>
-        <translation>Delete channel</translation>
+        <source>Delete</source>
+        <translation>Delete</translation>
     </message>
     <message id="35">
         <source>CH</source>
@@ -164,8 +164,8 @@
         <translation>Power</translation>
     </message>
     <message id="41">
-        <source>Scan add</source>
-        <translation>Scan add</translation>
+        <source>Scan</source>
+        <translation>Scan</translation>
     </message>
     <message id="42">
         <source>Busy lock</source>
