@@ -22,7 +22,10 @@ std::optional<LanguageLibrary> LanguageLibrary::open(const QString& name,
 }
 
 QStringList LanguageLibrary::defaultFolders() {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(VANTREL_DATA_DIR)};
+    const QDir executable(QCoreApplication::applicationDirPath());
+    // Beside the executable (a build), then where an installation put them.
+    return {executable.path(), executable.filePath(QStringLiteral("../share/vantrel")),
+            QStringLiteral(VANTREL_DATA_DIR)};
 }
 
 QString LanguageLibrary::text(int id) const {

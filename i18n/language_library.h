@@ -17,7 +17,7 @@ public:
     // cannot be read.
     static std::optional<LanguageLibrary> open(const QString& name, const QStringList& folders);
 
-    // The folders searched by default: the executable's, then the installed data folder.
+    // The folders searched by default: the executable's, then the installed data folders.
     static QStringList defaultFolders();
 
     // A numbered window text, cut to MaxTextBytes.
