@@ -23,6 +23,10 @@ public:
 
     void setWaits(LinkWaits waits) { waits_ = waits; }
 
+    // Successful reads and writes since a radio dialog was last closed; the read and
+    // the write dialog share it.
+    int SuccessCount = 0;
+
     // Opens the device for the coming exchanges; the reason when it cannot be opened.
     // An exchange opens it again itself when it is not open.
     QString open(const QString& device);
