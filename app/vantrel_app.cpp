@@ -47,7 +47,8 @@ VantrelApp::VantrelApp(const StartOptions& options)
 }
 
 void VantrelApp::attachRadioDialogs() {
-    for (TransferDialog* dialog : {static_cast<TransferDialog*>(Form6), static_cast<TransferDialog*>(Form3)})
+    for (TransferDialog* dialog :
+         {static_cast<TransferDialog*>(Form6), static_cast<TransferDialog*>(Form3)})
         dialog->attachRadio(radio, Form6->MSComm1);
     Form7->attachRadio(radio, Form6->MSComm1);
     Form6->setReadTarget(&codeplug, [this] { Form1->applyTitleRule(); });

@@ -65,7 +65,8 @@ void measure(const char* name, bool pace,
     server.wait();
     const LogCount count = countLog(options.logPath);
     if (!outcome.ok) {
-        std::printf("%s: failed after %d frames: %s\n", name, count.hostFrames, qPrintable(outcome.detail));
+        std::printf("%s: failed after %d frames: %s\n", name, count.hostFrames,
+                    qPrintable(outcome.detail));
         return;
     }
     if (pace) {
@@ -73,15 +74,16 @@ void measure(const char* name, bool pace,
         std::printf("%-14s paced:   wall %7.1f ms, line time of %d bytes %7.1f ms, ratio %.3f\n",
                     name, wallMs, count.bytes, lineMs, wallMs / lineMs);
     } else {
-        std::printf("%-14s unpaced: wall %7.2f ms for %d exchanges, %.3f ms per exchange\n",
-                    name, wallMs, count.hostFrames, wallMs / count.hostFrames);
+        std::printf("%-14s unpaced: wall %7.2f ms for %d exchanges, %.3f ms per exchange\n", name,
+                    wallMs, count.hostFrames, wallMs / count.hostFrames);
     }
 }
 
 WriteBlocks fullTable() {
     ChannelTable table;
     for (int row = 1; row <= ChannelTable::ChannelCount; ++row) {
-        table.setCell(ChannelTable::Frequency1, row, QStringLiteral("145.%1").arg(row * 1000, 5, 10, QLatin1Char('0')));
+        table.setCell(ChannelTable::Frequency1, row,
+                      QStringLiteral("145.%1").arg(row * 1000, 5, 10, QLatin1Char('0')));
         table.setCell(ChannelTable::Tone1, row, QStringLiteral("67.0"));
         table.setCell(ChannelTable::Power, row, QStringLiteral("High"));
     }

@@ -49,10 +49,11 @@ QString calibration(int highPower, int lowPower, int lowVoltage) {
 }
 
 QString helpIntro() {
-    return QStringLiteral("Usage: vantrel-cli COMMAND ARGUMENTS...\n"
-                          "Works with Vantrel codeplug files (.qcf) and the radio from scripts.\n"
-                          "DEVICE is a serial device path; 1 to 4 stand for the ports COM1 to COM4.\n\n"
-                          "Commands:\n");
+    return QStringLiteral(
+        "Usage: vantrel-cli COMMAND ARGUMENTS...\n"
+        "Works with Vantrel codeplug files (.qcf) and the radio from scripts.\n"
+        "DEVICE is a serial device path; 1 to 4 stand for the ports COM1 to COM4.\n\n"
+        "Commands:\n");
 }
 
 QString helpFooter() {

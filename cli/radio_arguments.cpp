@@ -56,7 +56,8 @@ std::optional<RadioArguments> parseRadioArguments(const QStringList& arguments, 
     parsed.device = deviceOf(parsed.device);
     if (parsed.language.isEmpty())
         parsed.language = languageOfLocale(QLocale::system().name());
-    if (parsed.language != QLatin1String("chinese") && parsed.language != QLatin1String("english")) {
+    if (parsed.language != QLatin1String("chinese") &&
+        parsed.language != QLatin1String("english")) {
         *error = QStringLiteral("--lang takes chinese or english, not '%1'").arg(parsed.language);
         return std::nullopt;
     }

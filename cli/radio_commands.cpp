@@ -37,8 +37,8 @@ void setOptionEntries(FunctionOptions& options, Language language) {
     const std::optional<LanguageLibrary> library = LanguageLibrary::open(
         language == Language::English ? QStringLiteral("english") : QStringLiteral("chinese"),
         LanguageLibrary::defaultFolders());
-    for (int field : {FunctionOptions::BatSave, FunctionOptions::PromptTone,
-                      FunctionOptions::AlarmKey})
+    for (int field :
+         {FunctionOptions::BatSave, FunctionOptions::PromptTone, FunctionOptions::AlarmKey})
         options.setEntries(field, {words.OffWord, words.OnWord});
     options.setEntries(FunctionOptions::Scan, {words.OnWord, words.OffWord});
     if (!library)
@@ -47,9 +47,9 @@ void setOptionEntries(FunctionOptions& options, Language language) {
     for (int id = 56; id <= 62; ++id)
         timeOut << library->text(id);
     options.setEntries(FunctionOptions::TimeOut, timeOut);
-    options.setEntries(FunctionOptions::Voice, {library->text(63), library->text(64),
-                                                library->text(65), library->text(66),
-                                                words.OffWord});
+    options.setEntries(FunctionOptions::Voice,
+                       {library->text(63), library->text(64), library->text(65), library->text(66),
+                        words.OffWord});
 }
 
 // Parses the arguments and opens the port; reports and gives the exit status on failure.
@@ -58,8 +58,7 @@ struct Session {
     SerialLink link;
 };
 
-int openSession(const QStringList& words, const QString& command, int fileCount,
-                Session& session) {
+int openSession(const QStringList& words, const QString& command, int fileCount, Session& session) {
     QString error;
     const std::optional<RadioArguments> parsed = parseRadioArguments(words, &error);
     if (!parsed || parsed->device.isEmpty() || parsed->files.size() != fileCount) {
@@ -142,8 +141,7 @@ QStringList differences(const WriteBlocks& wrote, const WriteBlocks& holds) {
         compare(channel + QStringLiteral(" frequencies"), wrote.frequency[row],
                 holds.frequency[row]);
         if (!wrote.frequency[row].startsWith(QLatin1String("FFFFFFFF")))
-            compare(channel + QStringLiteral(" tones and flags"), wrote.tone[row],
-                    holds.tone[row]);
+            compare(channel + QStringLiteral(" tones and flags"), wrote.tone[row], holds.tone[row]);
     }
     compare(QStringLiteral("options"), wrote.options, holds.options);
     compare(QStringLiteral("band"), wrote.band, holds.band);
@@ -152,8 +150,9 @@ QStringList differences(const WriteBlocks& wrote, const WriteBlocks& holds) {
 
 int verify(SerialLink& link, const WriteBlocks& wrote) {
     RadioContent content;
-    const TransferOutcome outcome = readRadio(link, {vocabularyOf(Language::English), '.'},
-                                              &content, terminalProgress(QStringLiteral("verifying")));
+    const TransferOutcome outcome =
+        readRadio(link, {vocabularyOf(Language::English), '.'}, &content,
+                  terminalProgress(QStringLiteral("verifying")));
     if (!outcome.ok)
         return linkFailure(outcome);
     ChannelTable table;
@@ -161,8 +160,7 @@ int verify(SerialLink& link, const WriteBlocks& wrote) {
         for (int column = 1; column < ChannelTable::ColumnCount; ++column)
             table.setCell(column, row, content.channels[row - 1][column - 1]);
     const auto holds = encodeWrite(table, content.options, content.band);
-    const QStringList found =
-        holds ? differences(wrote, *holds) : QStringList{holds.error()};
+    const QStringList found = holds ? differences(wrote, *holds) : QStringList{holds.error()};
     for (const QString& difference : found)
         reportError(difference);
     return found.isEmpty() ? CliSuccess : CliLinkFailure;
@@ -227,7 +225,8 @@ int calibrationCommand(const QStringList& words) {
 
 QList<CliCommand> radioCommands() {
     return {
-        {QStringLiteral("read"), QStringLiteral("--port DEVICE -o FILE.qcf [--lang chinese|english]"),
+        {QStringLiteral("read"),
+         QStringLiteral("--port DEVICE -o FILE.qcf [--lang chinese|english]"),
          QStringLiteral("Reads the whole radio and writes it as a codeplug file, as Save does,\n"
                         "its words in the language given (default: the system's). No file is\n"
                         "written when the read fails."),

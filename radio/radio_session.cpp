@@ -99,7 +99,8 @@ template <typename Job> bool RadioSession::start(Job job) {
 bool RadioSession::startRead(const ReadStyle& style) {
     return start([this, style](SerialLink& link, int generation, LinkWaits waits) {
         RadioContent content;
-        const TransferOutcome outcome = readRadio(link, style, &content, reporter(generation), waits);
+        const TransferOutcome outcome =
+            readRadio(link, style, &content, reporter(generation), waits);
         deliver(generation, [this, outcome, content] { emit readFinished(outcome, content); });
     });
 }

@@ -99,8 +99,8 @@ TransferOutcome readChannel(Link& link, Exchange& exchange, int row, const ReadS
                 return exchange.failure(result->error());
         }
         const ChannelFlagTexts flags = sendCan(charAt(toneReply, 18), style.words);
-        cells = {*frequency1, *tone1, *frequency2, *tone2, flags.Power, flags.SwitchA,
-                 flags.SwitchB};
+        cells = {*frequency1, *tone1,        *frequency2,  *tone2,
+                 flags.Power, flags.SwitchA, flags.SwitchB};
     }
     link.ReceivedFlag = false;
     link.sendAcknowledge();
@@ -199,8 +199,7 @@ bool isSwitchWord(int column, const QString& text, const VocabularyWords& words)
     return text == words.OnWord || text == words.OffWord;
 }
 
-CodecResult<QString> encodeFlags(const ChannelTable& table, int row,
-                                 const VocabularyWords& words) {
+CodecResult<QString> encodeFlags(const ChannelTable& table, int row, const VocabularyWords& words) {
     for (int column : {ChannelTable::Power, ChannelTable::SwitchA, ChannelTable::SwitchB}) {
         if (!isSwitchWord(column, table.cell(column, row), words))
             return unsendableCell<QString>(table, column, row);
@@ -228,8 +227,7 @@ QString encodeRow(const ChannelTable& table, int row, const VocabularyWords& wor
 } // namespace
 
 CodecResult<WriteBlocks> encodeWrite(const ChannelTable& channels,
-                                     const FunctionOptions::Indexes& options,
-                                     const QString& band) {
+                                     const FunctionOptions::Indexes& options, const QString& band) {
     using Result = CodecResult<WriteBlocks>;
     const VocabularyWords& words = vocabularyOf(Language::English);
     ChannelTable table;

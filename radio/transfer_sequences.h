@@ -68,8 +68,7 @@ struct WriteBlocks {
 // names the first channel cell, option or band that cannot be written; no band at all
 // is an error too.
 CodecResult<WriteBlocks> encodeWrite(const ChannelTable& channels,
-                                     const FunctionOptions::Indexes& options,
-                                     const QString& band);
+                                     const FunctionOptions::Indexes& options, const QString& band);
 
 // The write: handshake, thirty-two channel blocks, options, band, end command.
 TransferOutcome writeRadio(Link& link, const WriteBlocks& blocks,

@@ -198,9 +198,9 @@ void TestRadioDialogs::faultMatrix() {
     QVERIFY(!frames.contains(QStringLiteral("646F")));
     // The waits sleep: a failure that takes its time takes little processor time.
     if (seconds > 0.3)
-        QVERIFY2(cpu < seconds / 2, qPrintable(QStringLiteral("%1 s of processor time in %2 s")
-                                                   .arg(cpu)
-                                                   .arg(seconds)));
+        QVERIFY2(
+            cpu < seconds / 2,
+            qPrintable(QStringLiteral("%1 s of processor time in %2 s").arg(cpu).arg(seconds)));
     dialog->close();
     if (faults.hangupAfter < 0)
         QVERIFY2(probePort(radio.device()).available, "the port stays open after closing");
@@ -208,10 +208,8 @@ void TestRadioDialogs::faultMatrix() {
 
 void TestRadioDialogs::closingMidReadCancelsAndTheDialogWorksAgain() {
     SimTranscript transcript;
-    SimulatedRadio radio(
-        transcript.options(programmedRadio(), simWithFaults([](SimFaults& f) {
-                                                   f.slowMs = 5;
-                                               }).faults));
+    SimulatedRadio radio(transcript.options(
+        programmedRadio(), simWithFaults([](SimFaults& f) { f.slowMs = 5; }).faults));
     VantrelApp& app = start(radio);
     const QStringList before = snapshot(app);
     app.Form1->N6->trigger();
@@ -275,9 +273,12 @@ void TestRadioDialogs::writeCommitsTheEditedCellFirst() {
 void TestRadioDialogs::powerFieldsTakeDigitsUpTo255_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("in range") << "160" << "160";
-    QTest::newRow("above 255") << "300" << "255";
-    QTest::newRow("letters and minus dropped") << "1a-2" << "12";
+    QTest::newRow("in range") << "160"
+                              << "160";
+    QTest::newRow("above 255") << "300"
+                               << "255";
+    QTest::newRow("letters and minus dropped") << "1a-2"
+                                               << "12";
 }
 
 void TestRadioDialogs::powerFieldsTakeDigitsUpTo255() {

@@ -130,14 +130,23 @@ void TestTransferSequences::writeRefusesWhatCannotBeEncoded_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("band");
     QTest::addColumn<QString>("message");
-    QTest::newRow("short frequency") << 1 << "145.0" << "136-174MHz" << "Channel 2, column 1";
-    QTest::newRow("no tone") << 2 << "67" << "136-174MHz" << "Channel 2, column 2";
-    QTest::newRow("word of neither language")
-        << 5 << "Hoch" << "136-174MHz" << "Channel 2, column 5";
-    QTest::newRow("switch word in the power column")
-        << 5 << "ON" << "136-174MHz" << "Channel 2, column 5";
-    QTest::newRow("no band selected") << 1 << "145.00000" << "" << noBandSelectedMessage();
-    QTest::newRow("band of another shape") << 1 << "145.00000" << "136-174" << "136-174";
+    QTest::newRow("short frequency") << 1 << "145.0"
+                                     << "136-174MHz"
+                                     << "Channel 2, column 1";
+    QTest::newRow("no tone") << 2 << "67"
+                             << "136-174MHz"
+                             << "Channel 2, column 2";
+    QTest::newRow("word of neither language") << 5 << "Hoch"
+                                              << "136-174MHz"
+                                              << "Channel 2, column 5";
+    QTest::newRow("switch word in the power column") << 5 << "ON"
+                                                     << "136-174MHz"
+                                                     << "Channel 2, column 5";
+    QTest::newRow("no band selected") << 1 << "145.00000"
+                                      << "" << noBandSelectedMessage();
+    QTest::newRow("band of another shape") << 1 << "145.00000"
+                                           << "136-174"
+                                           << "136-174";
 }
 
 void TestTransferSequences::writeRefusesWhatCannotBeEncoded() {
@@ -158,12 +167,11 @@ void TestTransferSequences::wordsOfEitherLanguageWriteTheSameBlocks() {
     ChannelTable mixed;
     setRow(inEnglish, 1, {"145.00000", english().OffWord, "", "", "High", "ON", "OFF"});
     setRow(inEnglish, 2, {"146.00000", "D754I", "", "", "Low", "OFF", "ON"});
-    setRow(mixed, 1, {"145.00000", chinese().OffWord, "", "", chinese().HighWord, "ON",
-                      chinese().OffWord});
-    setRow(mixed, 2, {"146.00000", "D754I", "", "", chinese().LowWord, chinese().OffWord,
-                      "ON"});
-    const auto expected = encodeWrite(inEnglish, FunctionOptions::ClearedIndexes,
-                                      QStringLiteral("136-174MHz"));
+    setRow(mixed, 1,
+           {"145.00000", chinese().OffWord, "", "", chinese().HighWord, "ON", chinese().OffWord});
+    setRow(mixed, 2, {"146.00000", "D754I", "", "", chinese().LowWord, chinese().OffWord, "ON"});
+    const auto expected =
+        encodeWrite(inEnglish, FunctionOptions::ClearedIndexes, QStringLiteral("136-174MHz"));
     const auto actual =
         encodeWrite(mixed, FunctionOptions::ClearedIndexes, QStringLiteral("136-174MHz"));
     QVERIFY(expected && actual);
