@@ -104,7 +104,7 @@ void TForm7::EditKeyUp(QLineEdit* edit) {
 
 void TForm7::showEvent(QShowEvent* event) {
     StayOnTopDialog::showEvent(event);
-    if (session_ && control_)
+    if (!event->spontaneous() && session_ && control_ && !session_->busy())
         session_->open(control_->device());
 }
 

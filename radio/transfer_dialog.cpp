@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStatusBar>
 
 namespace {
@@ -62,12 +63,14 @@ void TransferDialog::showSuccessCount(const QString& label, int count) {
 
 void TransferDialog::showEvent(QShowEvent* event) {
     StayOnTopDialog::showEvent(event);
-    FormShow();
+    // A window shown again by the window system (after minimising) is not a new showing.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 // A port that does not open now is opened again by the transfer, which then says why.
 void TransferDialog::FormShow() {
-    if (session_ && control_)
+    if (session_ && control_ && !session_->busy())
         session_->open(control_->device());
 }
 

@@ -4,6 +4,7 @@
 #include "radio/port_probe.h"
 #include "radio/power_dialog.h"
 #include "radio/radio_session.h"
+#include "radio/serial_control.h"
 #include "radio/read_dialog.h"
 #include "radio/transfer_messages.h"
 #include "radio/write_dialog.h"
@@ -69,6 +70,7 @@ private slots:
     void powerFieldsTakeDigitsUpTo255_data();
     void powerFieldsTakeDigitsUpTo255();
     void powerReadOffersWriteAndWriteSendsTheBlock();
+    void demoModeLeadsThePortsToASimulatedRadio();
 
 private:
     // Starts the program with port 1 leading to the radio.
@@ -324,6 +326,21 @@ void TestRadioDialogs::powerReadOffersWriteAndWriteSendsTheBlock() {
     power->close();
     QVERIFY(probePort(radio.device()).available);
     QCOMPARE(power->Edit1->text(), QStringLiteral("200")); // kept for the next showing
+}
+
+void TestRadioDialogs::demoModeLeadsThePortsToASimulatedRadio() {
+    fixture_->writeIni("[ports]\ncom1=/dev/null/nothing\n");
+    StartOptions options;
+    options.demo = true;
+    VantrelApp& app = fixture_->start(options);
+    QVERIFY(app.Form6->MSComm1->device().startsWith(QStringLiteral("/dev/")));
+    QVERIFY(app.Form6->MSComm1->device() != QStringLiteral("/dev/null/nothing"));
+    runTransfer(app.Form6);
+    QVERIFY(prompter_->boxes.isEmpty());
+    QCOMPARE(app.Form6->StatusPanel2->text(), storedTexts().SuccessCountLabel + "1");
+    app.Form6->close();
+    fixture_->stop();
+    QVERIFY(!fixture_->readIni().contains("pts")); // the settings keep the real ports
 }
 
 QTEST_MAIN(TestRadioDialogs)
