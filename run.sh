@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vantrel and starts it.
+# Installs what is missing, builds Vantrel and starts it with a simulated radio.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,4 +12,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "        Without a screen, try: apt-get install xvfb && xvfb-run ./run.sh" >&2
     exit 1
 fi
-exec build/bin/vantrel "$@"
+# A simulated radio stands in for the cable; see the README for a real one.
+exec build/bin/vantrel --demo "$@"

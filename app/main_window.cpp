@@ -131,6 +131,26 @@ void TForm1::attach(const AppWindows& windows) {
     for (StayOnTopDialog* dialog : std::initializer_list<StayOnTopDialog*>{
              windows_.Form3, windows_.Form5, windows_.Form6, windows_.Form7})
         dialog->setLockedWindows(locked);
+    handPortsToSerialControl();
+}
+
+void TForm1::useDemoRadio(const QString& device) {
+    demoDevice_ = device;
+    handPortsToSerialControl();
+}
+
+PortMap TForm1::effectivePorts() const {
+    if (demoDevice_.isEmpty())
+        return ports_;
+    PortMap demo;
+    for (int n = 1; n <= PortMap::PortCount; ++n)
+        demo.setDevice(n, demoDevice_);
+    return demo;
+}
+
+void TForm1::handPortsToSerialControl() {
+    if (windows_.Form6)
+        windows_.Form6->MSComm1->setPortMap(effectivePorts());
 }
 
 QToolButton* TForm1::toolButton(const QString& name) const {
@@ -369,7 +389,7 @@ void TForm1::ComboBox1Change() {
 }
 
 void TForm1::openByDialogRule(StayOnTopDialog* dialog) {
-    const PortProbeResult probe = probePort(ports_.device(portNumber_));
+    const PortProbeResult probe = probePort(effectivePorts().device(portNumber_));
     if (!probe.available) {
         const StoredTexts& texts = storedTexts();
         prompter().information(this, texts.PortFailedCaption,

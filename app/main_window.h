@@ -33,6 +33,8 @@ public:
 
     int PortNumber() const { return portNumber_; }
     const PortMap& ports() const { return ports_; }
+    // While a demonstration runs every port leads to its simulated radio.
+    void useDemoRadio(const QString& device);
     QToolButton* toolButton(const QString& name) const;
 
     // Main window title from the selected band: "Vantrel [136-174MHz]".
@@ -85,11 +87,15 @@ private:
     void switchLanguage(const QString& language);
     // Opens a radio dialog when its port exists and is free.
     void openByDialogRule(StayOnTopDialog* dialog);
+    // The ports as the radio dialogs use them: the settings' map, or the demo radio.
+    PortMap effectivePorts() const;
+    void handPortsToSerialControl();
 
     Codeplug& codeplug_;
     StartOptions options_;
     std::unique_ptr<IniFile> settings_;
     PortMap ports_;
+    QString demoDevice_;
     int portNumber_ = 1;
     AppWindows windows_;
     std::unique_ptr<FileCommands> files_;

@@ -1,13 +1,16 @@
 #include "app/vantrel_app.h"
 
 #include "app/about_box.h"
+#include "app/demo_radio.h"
 #include "app/logo_mdi_area.h"
 #include "app/main_window.h"
 #include "codeplug/channel_editor_window.h"
 #include "codeplug/options_window.h"
 #include "radio/power_dialog.h"
+#include "radio/radio_session.h"
 #include "radio/read_dialog.h"
 #include "radio/write_dialog.h"
+#include "ui/prompter.h"
 
 // The pictures are compiled into a static library: register them by hand.
 static void registerPictures() {
@@ -15,7 +18,9 @@ static void registerPictures() {
 }
 
 VantrelApp::VantrelApp(const StartOptions& options)
-    : mainWindow_((registerPictures(), std::make_unique<TForm1>(codeplug, options))) {
+    : radioSession_(std::make_unique<RadioSession>()),
+      mainWindow_((registerPictures(), std::make_unique<TForm1>(codeplug, options))) {
+    radio = radioSession_.get();
     Form1 = mainWindow_.get();
     // The child windows live in the main frame; the channel editor, added last, is
     // the active one in front.
@@ -35,7 +40,28 @@ VantrelApp::VantrelApp(const StartOptions& options)
     Form5 = aboutBox_.get();
     Form6 = readDialog_.get();
     Form7 = powerDialog_.get();
+    attachRadioDialogs();
     Form1->attach(*this);
+    if (options.demo)
+        startDemoRadio();
+}
+
+void VantrelApp::attachRadioDialogs() {
+    for (TransferDialog* dialog :
+         {static_cast<TransferDialog*>(Form6), static_cast<TransferDialog*>(Form3)})
+        dialog->attachRadio(radio, Form6->MSComm1);
+    Form7->attachRadio(radio, Form6->MSComm1);
+    Form6->setReadTarget(&codeplug, [this] { Form1->applyTitleRule(); });
+    Form3->setWriteSource(&codeplug);
+}
+
+void VantrelApp::startDemoRadio() {
+    demoRadio_ = std::make_unique<DemoRadio>();
+    QString error;
+    if (demoRadio_->start(&error))
+        Form1->useDemoRadio(demoRadio_->device());
+    else
+        prompter().error(nullptr, error);
 }
 
 VantrelApp::~VantrelApp() {
@@ -45,6 +71,8 @@ VantrelApp::~VantrelApp() {
     aboutBox_.reset();
     writeDialog_.reset();
     mainWindow_.reset();
+    radioSession_.reset();
+    demoRadio_.reset();
 }
 
 void VantrelApp::show() {

@@ -6,6 +6,9 @@
 
 #include <memory>
 
+class DemoRadio;
+class RadioSession;
+
 // The running program: the data the user edits and the seven windows, each created
 // once, in a fixed order, and kept until the end. Destroying it writes the settings.
 class VantrelApp : public AppWindows {
@@ -18,7 +21,16 @@ public:
 
     Codeplug codeplug;
 
+    // The line to the radio that the three radio dialogs share.
+    RadioSession* radio;
+
 private:
+    void attachRadioDialogs();
+    // With --demo: the simulated radio the ports lead to.
+    void startDemoRadio();
+
+    std::unique_ptr<RadioSession> radioSession_;
+    std::unique_ptr<DemoRadio> demoRadio_;
     std::unique_ptr<TForm1> mainWindow_;
     // The dialogs are top-level windows of their own.
     std::unique_ptr<TForm3> writeDialog_;

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // The exit statuses of vantrel-cli.
-enum CliStatus { CliSuccess = 0, CliUsageError = 2, CliFileError = 3 };
+enum CliStatus { CliSuccess = 0, CliLinkFailure = 1, CliUsageError = 2, CliFileError = 3 };
 
 // One command of vantrel-cli. Commands are rows of a table: main() finds the row by
 // name, checks the number of arguments and runs it; --help lists every row.
@@ -13,7 +13,7 @@ struct CliCommand {
     QString name;
     QString arguments;   // as shown in the usage line, e.g. "FILE.qcf OUT.csv"
     QString description; // one or more lines for --help
-    int argumentCount;   // the exact number of arguments
+    int argumentCount;   // the exact number of arguments; -1: the command checks them
     int (*run)(const QStringList& arguments);
 };
 

@@ -11,6 +11,11 @@ QString usage(const QString& command, const QString& arguments);
 QString unknownCommand(const QString& command);
 QString noCommand();
 QString helpIntro();
+QString radioUsage(const QString& command);
+QString linkFailed(const QString& reason);
+QString blockDiffers(const QString& block, const QString& wrote, const QString& holds);
+QString calibrationValues(const QString& given);
+QString calibration(int highPower, int lowPower, int lowVoltage);
 QString helpFooter();
 
 } // namespace CliMessages

@@ -1,6 +1,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_messages.h"
 #include "cli/file_commands.h"
+#include "cli/radio_commands.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -9,7 +10,7 @@ namespace {
 
 // Every command vantrel-cli knows; further groups of commands join here.
 QList<CliCommand> commandTable() {
-    return fileCommands();
+    return fileCommands() + radioCommands();
 }
 
 QString indented(const QString& text) {
@@ -59,7 +60,7 @@ int main(int argc, char* argv[]) {
         return CliUsageError;
     }
     const QStringList commandArguments = arguments.mid(1);
-    if (commandArguments.size() != command->argumentCount) {
+    if (command->argumentCount >= 0 && commandArguments.size() != command->argumentCount) {
         reportError(CliMessages::usage(command->name, command->arguments));
         return CliUsageError;
     }

@@ -24,6 +24,7 @@ public:
     explicit operator bool() const { return ok(); }
     const T& value() const { return *value_; }
     const T& operator*() const { return *value_; }
+    const T* operator->() const { return &*value_; }
     const QString& error() const { return error_; }
 
 private:

@@ -34,12 +34,12 @@ bool handshake(Link& link, int waitMs) {
     return false;
 }
 
-bool powerHandshake(Link& link) {
+bool powerHandshake(Link& link, int waitMs) {
     link.setThreshold(frames::HandshakeThreshold);
     link.PrepareFrame(frames::HandshakeRequest);
     for (int attempt = 0; attempt < frames::HandshakeAttempts && !link.failed(); ++attempt) {
         link.sendPending();
-        link.SysDelayFull(frames::ShortWaitMs);
+        link.SysDelayFull(waitMs);
         link.ReceivedFlag = false;
         if (link.ReplyHex() == frames::HandshakeReply)
             return true;

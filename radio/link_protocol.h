@@ -37,7 +37,7 @@ bool handshake(Link& link, int waitMs);
 
 // The handshake of the power dialog: threshold set once, full waits, and the reply
 // compared whether or not it is fresh.
-bool powerHandshake(Link& link);
+bool powerHandshake(Link& link, int waitMs = frames::ShortWaitMs);
 
 // One block read: the previous exchange must be acknowledged; sends the read command
 // (threshold 12), waits, and takes the reply if fresh; then acknowledges it and waits

@@ -1,5 +1,13 @@
 #include "radio/power_dialog.h"
 
+#include "radio/calibration_codec.h"
+#include "radio/radio_session.h"
+#include "radio/serial_control.h"
+#include "radio/transfer_messages.h"
+#include "ui/prompter.h"
+
+#include <QKeyEvent>
+
 #include <QComboBox>
 #include <QFrame>
 #include <QIcon>
@@ -61,4 +69,104 @@ TForm7::TForm7(QWidget* parent)
     DsFancyButton1 = makeButton(this, "DsFancyButton1", QStringLiteral("读出"), {64, 128});
     DsFancyButton2 = makeButton(this, "DsFancyButton2", QStringLiteral("写入"), {176, 128});
     DsFancyButton2->setEnabled(false);
+    for (QLineEdit* edit : {Edit1, Edit2})
+        edit->installEventFilter(this);
+    connect(DsFancyButton1, &QPushButton::clicked, this, &TForm7::DsFancyButton1Click);
+    connect(DsFancyButton2, &QPushButton::clicked, this, &TForm7::DsFancyButton2Click);
+}
+
+void TForm7::attachRadio(RadioSession* session, SerialControl* control) {
+    session_ = session;
+    control_ = control;
+    connect(session_, &RadioSession::powerFinished, this, &TForm7::powerFinished);
+}
+
+bool TForm7::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit && event->type() == QEvent::KeyPress)
+        return !Edit1KeyPress(static_cast<QKeyEvent*>(event)->text());
+    if (edit && event->type() == QEvent::KeyRelease)
+        EditKeyUp(edit);
+    return StayOnTopDialog::eventFilter(watched, event);
+}
+
+bool TForm7::Edit1KeyPress(const QString& text) const {
+    // Keys without a character (arrows, Delete) are no key presses of a text.
+    if (text.isEmpty() || text == QLatin1String("\b"))
+        return true;
+    return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
+}
+
+void TForm7::EditKeyUp(QLineEdit* edit) {
+    if (!edit->text().isEmpty() && edit->text().toInt() > 255)
+        edit->setText(QStringLiteral("255"));
+}
+
+void TForm7::showEvent(QShowEvent* event) {
+    StayOnTopDialog::showEvent(event);
+    if (!event->spontaneous() && session_ && control_ && !session_->busy())
+        session_->open(control_->device());
+}
+
+// The fields and the write button stay as they are for the next showing.
+void TForm7::FormClose() {
+    StayOnTopDialog::FormClose();
+    if (session_)
+        session_->close();
+    running_ = false;
+    DsFancyButton1->setEnabled(true);
+    DsFancyButton2->setEnabled(writeOffered_);
+}
+
+void TForm7::startExchange(bool started) {
+    if (!started)
+        return;
+    running_ = true;
+    DsFancyButton1->setEnabled(false);
+    DsFancyButton2->setEnabled(false);
+}
+
+void TForm7::DsFancyButton1Click() {
+    if (running_)
+        return;
+    writing_ = false;
+    startExchange(session_->startPowerRead());
+}
+
+// Nothing is written while a field is empty or a value does not fit.
+void TForm7::DsFancyButton2Click() {
+    if (running_)
+        return;
+    if (Edit1->text().isEmpty() || Edit2->text().isEmpty()) {
+        prompter().information(this, windowTitle(), emptyPowerFieldMessage());
+        return;
+    }
+    const auto block = encodeCalibration(
+        {Edit1->text().toInt(), Edit2->text().toInt(), ComboBox1->currentIndex()});
+    if (!block) {
+        prompter().information(this, windowTitle(), block.error());
+        return;
+    }
+    writing_ = true;
+    startExchange(session_->startPowerWrite(*block));
+}
+
+// A radio that does not answer is not reported; a reply that cannot be read or a lost
+// port is.
+void TForm7::powerFinished(const PowerOutcome& outcome) {
+    if (!running_)
+        return;
+    running_ = false;
+    if (!writing_ && outcome.result.ok) {
+        Edit1->setText(QString::number(outcome.values.highPower));
+        Edit2->setText(QString::number(outcome.values.lowPower));
+        ComboBox1->setCurrentIndex(outcome.values.lowVoltage);
+    }
+    // A read that found the radio offers the write; a write that got in withdraws it.
+    if (outcome.handshakeOk)
+        writeOffered_ = !writing_;
+    DsFancyButton1->setEnabled(true);
+    DsFancyButton2->setEnabled(writeOffered_);
+    if (!outcome.result.ok && !outcome.result.detail.isEmpty())
+        prompter().information(this, windowTitle(), outcome.result.detail);
 }

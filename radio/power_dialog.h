@@ -1,18 +1,27 @@
 #pragma once
 
+#include "radio/transfer_sequences.h"
 #include "ui/stay_on_top_dialog.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class RadioSession;
+class SerialControl;
 
 // Form7, the power adjustment dialog (a dealers' service): the radio's transmit-power
-// and low-voltage calibration values.
+// and low-voltage calibration values. One exchange at a time: both buttons are
+// disabled while one runs.
 class TForm7 : public StayOnTopDialog {
     Q_OBJECT
 public:
     explicit TForm7(QWidget* parent = nullptr);
+
+    void attachRadio(RadioSession* session, SerialControl* control);
+
+    void DsFancyButton1Click();
+    void DsFancyButton2Click();
 
     QLabel* Label1; // high power
     QLabel* Label2; // low voltage
@@ -23,4 +32,23 @@ public:
     QLabel* Image1;
     QPushButton* DsFancyButton1; // read
     QPushButton* DsFancyButton2; // write
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void FormClose() override;
+
+private:
+    // Only backspace and the digits get through to the value fields.
+    bool Edit1KeyPress(const QString& text) const;
+    // After a key is let go, a value above 255 becomes 255.
+    void EditKeyUp(QLineEdit* edit);
+    void startExchange(bool started);
+    void powerFinished(const PowerOutcome& outcome);
+
+    RadioSession* session_ = nullptr;
+    SerialControl* control_ = nullptr;
+    bool running_ = false;
+    bool writing_ = false;
+    bool writeOffered_ = false;
 };

@@ -1,8 +1,15 @@
 #include "radio/transfer_dialog.h"
 
+#include "i18n/stored_texts.h"
+#include "radio/radio_session.h"
+#include "radio/serial_control.h"
+#include "radio/transfer_messages.h"
+#include "ui/prompter.h"
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStatusBar>
 
 namespace {
@@ -41,6 +48,61 @@ TransferDialog::TransferDialog(const QString& caption, QSize clientSize,
     StatusPanel2 = makePanel(bar, kPanel2Width, QStringLiteral("成功次数:0"));
 }
 
+void TransferDialog::attachRadio(RadioSession* session, SerialControl* control) {
+    session_ = session;
+    control_ = control;
+    connect(session_, &RadioSession::progress, this, [this](int percent) {
+        if (running_)
+            ProgressBar1->setValue(percent);
+    });
+}
+
 void TransferDialog::showSuccessCount(const QString& label, int count) {
     StatusPanel2->setText(label + QString::number(count));
+}
+
+void TransferDialog::showEvent(QShowEvent* event) {
+    StayOnTopDialog::showEvent(event);
+    // A window shown again by the window system (after minimising) is not a new showing.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+// A port that does not open now is opened again by the transfer, which then says why.
+void TransferDialog::FormShow() {
+    if (session_ && control_ && !session_->busy())
+        session_->open(control_->device());
+}
+
+void TransferDialog::FormClose() {
+    running_ = false;
+    if (session_) {
+        session_->close();
+        session_->SuccessCount = 0;
+    }
+    Button1->setEnabled(true);
+    ProgressBar1->setValue(0);
+    showSuccessCount(storedTexts().SuccessCountLabel, 0);
+    StayOnTopDialog::FormClose();
+}
+
+bool TransferDialog::begin(bool started) {
+    if (!started)
+        return false;
+    running_ = true;
+    Button1->setEnabled(false);
+    ProgressBar1->setValue(0);
+    return true;
+}
+
+void TransferDialog::finish(const TransferOutcome& outcome) {
+    running_ = false;
+    if (outcome.ok) {
+        ++session_->SuccessCount;
+        showSuccessCount(storedTexts().SuccessCountLabel, session_->SuccessCount);
+    } else {
+        prompter().information(this, windowTitle(),
+                               withReason(storedTexts().LinkFailedMessage, outcome.detail));
+    }
+    Button1->setEnabled(true);
 }

@@ -1,0 +1,244 @@
+#include "cli/radio_commands.h"
+
+#include "cli/cli_messages.h"
+#include "cli/radio_arguments.h"
+#include "codeplug/codeplug.h"
+#include "codeplug/frequency_text.h"
+#include "file/codeplug_file.h"
+#include "i18n/language_library.h"
+#include "radio/radio_content.h"
+#include "radio/serial_link.h"
+#include "radio/transfer_sequences.h"
+
+#include <QTextStream>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+Language languageNamed(const QString& name) {
+    return name == QLatin1String("english") ? Language::English : Language::Chinese;
+}
+
+// Shows the progress on a terminal; scripts that read stderr get only the errors.
+ProgressReport terminalProgress(const QString& what) {
+    if (!::isatty(STDERR_FILENO))
+        return {};
+    return [what](int percent) {
+        QTextStream(stderr) << '\r' << what << ' ' << percent << '%'
+                            << (percent >= 100 ? "\n" : "");
+    };
+}
+
+// The option lists in the words of a language, as the windows show them; the longer
+// entries come from the language file when it is at hand.
+void setOptionEntries(FunctionOptions& options, Language language) {
+    const VocabularyWords& words = vocabularyOf(language);
+    const std::optional<LanguageLibrary> library = LanguageLibrary::open(
+        language == Language::English ? QStringLiteral("english") : QStringLiteral("chinese"),
+        LanguageLibrary::defaultFolders());
+    for (int field :
+         {FunctionOptions::BatSave, FunctionOptions::PromptTone, FunctionOptions::AlarmKey})
+        options.setEntries(field, {words.OffWord, words.OnWord});
+    options.setEntries(FunctionOptions::Scan, {words.OnWord, words.OffWord});
+    if (!library)
+        return;
+    QStringList timeOut{words.OffWord};
+    for (int id = 56; id <= 62; ++id)
+        timeOut << library->text(id);
+    options.setEntries(FunctionOptions::TimeOut, timeOut);
+    options.setEntries(FunctionOptions::Voice,
+                       {library->text(63), library->text(64), library->text(65), library->text(66),
+                        words.OffWord});
+}
+
+// Parses the arguments and opens the port; reports and gives the exit status on failure.
+struct Session {
+    RadioArguments arguments;
+    SerialLink link;
+};
+
+int openSession(const QStringList& words, const QString& command, int fileCount, Session& session) {
+    QString error;
+    const std::optional<RadioArguments> parsed = parseRadioArguments(words, &error);
+    if (!parsed || parsed->device.isEmpty() || parsed->files.size() != fileCount) {
+        reportError(parsed ? CliMessages::radioUsage(command) : error);
+        return CliUsageError;
+    }
+    session.arguments = *parsed;
+    return CliSuccess;
+}
+
+bool openPort(Session& session) {
+    if (session.link.open(session.arguments.device))
+        return true;
+    reportError(session.link.failure());
+    return false;
+}
+
+int linkFailure(const TransferOutcome& outcome) {
+    reportError(CliMessages::linkFailed(outcome.detail));
+    return CliLinkFailure;
+}
+
+int readCommand(const QStringList& words) {
+    Session session;
+    if (const int status = openSession(words, QStringLiteral("read"), 0, session))
+        return status;
+    if (session.arguments.output.isEmpty()) {
+        reportError(CliMessages::radioUsage(QStringLiteral("read")));
+        return CliUsageError;
+    }
+    if (!openPort(session))
+        return CliLinkFailure;
+    const Language language = languageNamed(session.arguments.language);
+    RadioContent content;
+    const TransferOutcome outcome =
+        readRadio(session.link, {vocabularyOf(language), userDecimalSeparator()}, &content,
+                  terminalProgress(QStringLiteral("reading")));
+    if (!outcome.ok)
+        return linkFailure(outcome);
+    Codeplug codeplug;
+    setOptionEntries(codeplug.options, language);
+    applyRadioContent(content, codeplug);
+    const QString& path = session.arguments.output;
+    const FileResult saved = qcfFromCodeplug(codeplug).save(path);
+    if (!saved.ok()) {
+        reportError(CliMessages::cannotWrite(path, saved.error));
+        return CliFileError;
+    }
+    return CliSuccess;
+}
+
+// The blocks of a codeplug file, checked in full before anything is sent.
+std::optional<WriteBlocks> blocksOfFile(const QString& path) {
+    QcfFile file;
+    const FileResult loaded = file.load(path);
+    if (!loaded.ok()) {
+        reportError(CliMessages::cannotRead(path, loaded.error));
+        return std::nullopt;
+    }
+    ChannelTable table;
+    applyCells(file.channels, table);
+    const auto blocks = encodeWrite(table, file.optionIndexes, file.band);
+    if (!blocks) {
+        reportError(CliMessages::cannotRead(path, blocks.error()));
+        return std::nullopt;
+    }
+    return *blocks;
+}
+
+// The differences between what was written and what the radio holds now, by block. A
+// channel without a first frequency reads back empty whatever its tones were.
+QStringList differences(const WriteBlocks& wrote, const WriteBlocks& holds) {
+    QStringList found;
+    const auto compare = [&found](const QString& what, const QString& a, const QString& b) {
+        if (a != b)
+            found << CliMessages::blockDiffers(what, a, b);
+    };
+    for (int row = 0; row < 16; ++row) {
+        const QString channel = QStringLiteral("channel %1").arg(row + 1);
+        compare(channel + QStringLiteral(" frequencies"), wrote.frequency[row],
+                holds.frequency[row]);
+        if (!wrote.frequency[row].startsWith(QLatin1String("FFFFFFFF")))
+            compare(channel + QStringLiteral(" tones and flags"), wrote.tone[row], holds.tone[row]);
+    }
+    compare(QStringLiteral("options"), wrote.options, holds.options);
+    compare(QStringLiteral("band"), wrote.band, holds.band);
+    return found;
+}
+
+int verify(SerialLink& link, const WriteBlocks& wrote) {
+    RadioContent content;
+    const TransferOutcome outcome =
+        readRadio(link, {vocabularyOf(Language::English), '.'}, &content,
+                  terminalProgress(QStringLiteral("verifying")));
+    if (!outcome.ok)
+        return linkFailure(outcome);
+    ChannelTable table;
+    for (int row = 1; row <= 16; ++row)
+        for (int column = 1; column < ChannelTable::ColumnCount; ++column)
+            table.setCell(column, row, content.channels[row - 1][column - 1]);
+    const auto holds = encodeWrite(table, content.options, content.band);
+    const QStringList found = holds ? differences(wrote, *holds) : QStringList{holds.error()};
+    for (const QString& difference : found)
+        reportError(difference);
+    return found.isEmpty() ? CliSuccess : CliLinkFailure;
+}
+
+int writeCommand(const QStringList& words) {
+    Session session;
+    if (const int status = openSession(words, QStringLiteral("write"), 1, session))
+        return status;
+    const std::optional<WriteBlocks> blocks = blocksOfFile(session.arguments.files.first());
+    if (!blocks)
+        return CliFileError;
+    if (!openPort(session))
+        return CliLinkFailure;
+    const TransferOutcome outcome =
+        writeRadio(session.link, *blocks, terminalProgress(QStringLiteral("writing")));
+    if (!outcome.ok)
+        return linkFailure(outcome);
+    return session.arguments.verify ? verify(session.link, *blocks) : CliSuccess;
+}
+
+std::optional<Calibration> calibrationOf(const QStringList& values) {
+    std::array<int, 3> numbers{};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        numbers[i] = values.at(i).toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    const Calibration calibration{numbers[0], numbers[1], numbers[2]};
+    if (!encodeCalibration(calibration))
+        return std::nullopt;
+    return calibration;
+}
+
+int calibrationCommand(const QStringList& words) {
+    Session session;
+    if (const int status = openSession(words, QStringLiteral("calibration"), 0, session))
+        return status;
+    const QStringList& set = session.arguments.set;
+    const std::optional<Calibration> values = set.isEmpty() ? Calibration{} : calibrationOf(set);
+    if (!values) {
+        reportError(CliMessages::calibrationValues(set.join(QLatin1Char(' '))));
+        return CliUsageError;
+    }
+    if (!openPort(session))
+        return CliLinkFailure;
+    if (!set.isEmpty()) {
+        const PowerOutcome written =
+            writeCalibration(session.link, encodeCalibration(*values).value());
+        return written.result.ok ? CliSuccess : linkFailure(written.result);
+    }
+    const PowerOutcome read = readCalibration(session.link);
+    if (!read.result.ok)
+        return linkFailure(read.result);
+    QTextStream(stdout) << CliMessages::calibration(read.values.highPower, read.values.lowPower,
+                                                    read.values.lowVoltage);
+    return CliSuccess;
+}
+
+} // namespace
+
+QList<CliCommand> radioCommands() {
+    return {
+        {QStringLiteral("read"),
+         QStringLiteral("--port DEVICE -o FILE.qcf [--lang chinese|english]"),
+         QStringLiteral("Reads the whole radio and writes it as a codeplug file, as Save does,\n"
+                        "its words in the language given (default: the system's). No file is\n"
+                        "written when the read fails."),
+         -1, readCommand},
+        {QStringLiteral("write"), QStringLiteral("--port DEVICE FILE.qcf [--verify]"),
+         QStringLiteral("Checks the whole file, then writes its band, options and channels to\n"
+                        "the radio; words of either language are understood. --verify reads\n"
+                        "the radio back and lists every block that differs."),
+         -1, writeCommand},
+        {QStringLiteral("calibration"), QStringLiteral("--port DEVICE [--set HIGH LOW LEVEL]"),
+         QStringLiteral("Prints the high and the low transmit power (0..255) and the\n"
+                        "low-voltage level (0..2); --set writes them."),
+         -1, calibrationCommand},
+    };
+}
