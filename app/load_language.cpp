@@ -4,10 +4,12 @@
 #include "app/main_window.h"
 #include "codeplug/channel_editor_window.h"
 #include "codeplug/codeplug.h"
+#include "codeplug/option_entries.h"
 #include "codeplug/options_window.h"
 #include "i18n/language_library.h"
 #include "i18n/program_texts.h"
 #include "i18n/stored_texts.h"
+#include "i18n/vocabulary.h"
 #include "radio/power_dialog.h"
 #include "radio/read_dialog.h"
 #include "radio/write_dialog.h"
@@ -35,12 +37,10 @@ QString withoutMnemonic(QString text) {
     return text.remove(QLatin1Char('&'));
 }
 
-void rebuildOnOffLists(const LanguageTargets& t) {
-    const StoredTexts& words = storedTexts();
-    FunctionOptions& options = t.codeplug->options;
-    options.setEntries(FunctionOptions::PromptTone, {words.OffWord, words.OnWord});
-    options.setEntries(FunctionOptions::AlarmKey, {words.OffWord, words.OnWord});
-    options.setEntries(FunctionOptions::Scan, {words.OnWord, words.OffWord}); // on first
+// Refills an option list in the language just fetched; the list keeps its selection.
+void rebuildList(const LanguageTargets& t, const Texts& texts, int field) {
+    t.codeplug->options.setEntries(field, optionEntries(field, currentVocabulary(storedTexts()),
+                                                        [&texts](int id) { return texts[id]; }));
 }
 
 // One target of a text: what receives text `id` once it has been fetched. The texts
@@ -110,15 +110,13 @@ const Target kTargets[] = {
     {53, [](const auto& t, const auto& texts) { t.Form4->labels[4]->setText(texts[53]); }},
     {54, [](const auto& t, const auto& texts) { t.Form4->labels[5]->setText(texts[54]); }},
     {55, [](const auto& t, const auto& texts) { t.Form4->labels[6]->setText(texts[55]); }},
-    {55, [](const auto& t, const auto& /*texts*/) { t.codeplug->options.setEntries(FunctionOptions::BatSave,
-                                               {storedTexts().OffWord, storedTexts().OnWord}); }},
-    {62, [](const auto& t, const auto& texts) { t.codeplug->options.setEntries(
-                   FunctionOptions::TimeOut, {storedTexts().OffWord, texts[56], texts[57], texts[58],
-                                              texts[59], texts[60], texts[61], texts[62]}); }},
-    {66, [](const auto& t, const auto& texts) { t.codeplug->options.setEntries(
-                   FunctionOptions::Voice,
-                   {texts[63], texts[64], texts[65], texts[66], storedTexts().OffWord}); }},
-    {66, [](const auto& t, const auto& /*texts*/) { rebuildOnOffLists(t); }},
+    {55, [](const auto& t, const auto& texts) { rebuildList(t, texts, FunctionOptions::BatSave); }},
+    {62, [](const auto& t, const auto& texts) { rebuildList(t, texts, FunctionOptions::TimeOut); }},
+    {66, [](const auto& t, const auto& texts) {
+         for (int field : {FunctionOptions::Voice, FunctionOptions::PromptTone,
+                           FunctionOptions::AlarmKey, FunctionOptions::Scan})
+             rebuildList(t, texts, field);
+     }},
     {67, [](const auto& t, const auto& texts) { t.Form4->TeButton1->setText(texts[67]); }},
     {67, [](const auto& t, const auto& texts) { t.Form5->TeButton1->setText(texts[67]); }},
     {68, [](const auto& t, const auto& texts) { t.Form5->Label1->setText(texts[68]); }},

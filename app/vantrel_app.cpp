@@ -53,6 +53,8 @@ void VantrelApp::attachRadioDialogs() {
     Form7->attachRadio(radio, Form6->MSComm1);
     Form6->setReadTarget(&codeplug, [this] { Form1->applyTitleRule(); });
     Form3->setWriteSource(&codeplug);
+    TForm2* editor = Form2;
+    Form3->commitEdit = [editor] { return editor->commitEdit(); };
 }
 
 void VantrelApp::startDemoRadio() {

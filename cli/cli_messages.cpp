@@ -54,31 +54,20 @@ QString calibration(int highPower, int lowPower, int lowVoltage) {
 
 QString helpIntro() {
     return programText(ProgramText::CliHelpIntro,
-                       "Usage: vantrel-cli COMMAND ARGUMENTS...
-"
-                       "Works with Vantrel codeplug files (.qcf) and the radio from scripts.
-"
-                       "DEVICE is a serial device path; 1 to 4 stand for the ports COM1 to COM4.
-
-"
-                       "Commands:
-");
+                       "Usage: vantrel-cli COMMAND ARGUMENTS...\n"
+                       "Works with Vantrel codeplug files (.qcf) and the radio from scripts.\n"
+                       "DEVICE is a serial device path; 1 to 4 stand for the ports COM1 to "
+                       "COM4.\n\n"
+                       "Commands:\n");
 }
 
 QString helpFooter() {
     return programText(ProgramText::CliHelpFooter,
-                       "
-Options:
-"
-                       "  -h, --help  show this text
-
-"
-                       "Exit status: 0 success, 1 the radio did not answer as expected (or
-"
-                       "--verify found differences), 2 wrong usage, 3 a file could not be
-"
-                       "read or written, or its content is not valid.
-");
+                       "\nOptions:\n"
+                       "  -h, --help  show this text\n\n"
+                       "Exit status: 0 success, 1 the radio did not answer as expected (or\n"
+                       "--verify found differences), 2 wrong usage, 3 a file could not be\n"
+                       "read or written, or its content is not valid.\n");
 }
 
 } // namespace CliMessages

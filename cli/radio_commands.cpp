@@ -4,6 +4,7 @@
 #include "cli/radio_arguments.h"
 #include "codeplug/codeplug.h"
 #include "codeplug/frequency_text.h"
+#include "codeplug/option_entries.h"
 #include "file/codeplug_file.h"
 #include "i18n/language_library.h"
 #include "radio/radio_content.h"
@@ -33,23 +34,17 @@ ProgressReport terminalProgress(const QString& what) {
 // The option lists in the words of a language, as the windows show them; the longer
 // entries come from the language file when it is at hand.
 void setOptionEntries(FunctionOptions& options, Language language) {
-    const VocabularyWords& words = vocabularyOf(language);
     const std::optional<LanguageLibrary> library = LanguageLibrary::open(
         language == Language::English ? QStringLiteral("english") : QStringLiteral("chinese"),
         LanguageLibrary::defaultFolders());
-    for (int field :
-         {FunctionOptions::BatSave, FunctionOptions::PromptTone, FunctionOptions::AlarmKey})
-        options.setEntries(field, {words.OffWord, words.OnWord});
-    options.setEntries(FunctionOptions::Scan, {words.OnWord, words.OffWord});
-    if (!library)
-        return;
-    QStringList timeOut{words.OffWord};
-    for (int id = 56; id <= 62; ++id)
-        timeOut << library->text(id);
-    options.setEntries(FunctionOptions::TimeOut, timeOut);
-    options.setEntries(FunctionOptions::Voice,
-                       {library->text(63), library->text(64), library->text(65), library->text(66),
-                        words.OffWord});
+    for (int field = FunctionOptions::BatSave; field < FunctionOptions::FieldCount; ++field) {
+        const bool numberedTexts =
+            field == FunctionOptions::TimeOut || field == FunctionOptions::Voice;
+        if (numberedTexts && !library)
+            continue; // keep the design texts
+        options.setEntries(field, optionEntries(field, vocabularyOf(language),
+                                                [&library](int id) { return library->text(id); }));
+    }
 }
 
 // Parses the arguments and opens the port; reports and gives the exit status on failure.

@@ -1,11 +1,13 @@
 #include "app/main_window.h"
+#include "codeplug/channel_editor_window.h"
+#include "codeplug/channel_grid.h"
 #include "codeplug/codeplug.h"
 #include "i18n/stored_texts.h"
 #include "radio/port_probe.h"
 #include "radio/power_dialog.h"
 #include "radio/radio_session.h"
-#include "radio/serial_control.h"
 #include "radio/read_dialog.h"
+#include "radio/serial_control.h"
 #include "radio/transfer_messages.h"
 #include "radio/write_dialog.h"
 #include "support/app_fixture.h"
@@ -242,7 +244,8 @@ void TestRadioDialogs::writeRefusesBeforeTheHandshake() {
     runTransfer(app.Form3);
     QCOMPARE(prompter_->boxes.size(), 1);
     const QString heading = app.codeplug.channels.cell(ChannelTable::Frequency1, 0);
-    QVERIFY2(prompter_->boxes.last().text.contains(QStringLiteral("Channel 3, ") + heading),
+    // The message names the channel and the column (the program runs in Chinese here).
+    QVERIFY2(prompter_->boxes.last().text.contains(QStringLiteral("信道 3，") + heading),
              qPrintable(prompter_->boxes.last().text));
 
     app.codeplug.channels.setCell(ChannelTable::Frequency1, 3, QStringLiteral("145.10000"));
@@ -258,17 +261,33 @@ void TestRadioDialogs::writeCommitsTheEditedCellFirst() {
     SimTranscript transcript;
     SimulatedRadio radio(transcript.options());
     VantrelApp& app = start(radio);
-    bool refuse = true;
-    app.Form3->commitEdit = [&app, &refuse] {
-        app.codeplug.channels.setCell(ChannelTable::Frequency1, 1, QStringLiteral("146.00000"));
-        return !refuse;
-    };
-    runTransfer(app.Form3);
+    QVERIFY(QTest::qWaitForWindowActive(app.Form1));
+    ChannelGrid* grid = app.Form2->StringGrid1;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 1)).center());
+    // A frequency that cannot be committed: the write refuses, nothing is sent.
+    app.codeplug.channels.setCell(ChannelTable::Frequency1, 1, QStringLiteral("14x"));
+    app.Form1->N7->trigger();
+    app.Form3->Button1->click();
     QTest::qWait(50);
-    QVERIFY(transcript.hostFrames().isEmpty()); // the editor refused: nothing sent
-    refuse = false;
+    QVERIFY(transcript.hostFrames().isEmpty());
+    QCOMPARE(prompter_->boxes.size(), 1);
+    QCOMPARE(prompter_->boxes.last().text,
+             QStringLiteral("'14x' is not a valid floating point value"));
+    app.Form3->close();
+
+    // Typed but not yet committed: the write commits it first (new-channel defaults).
+    prompter_->boxes.clear();
+    app.codeplug.channels.setCell(ChannelTable::Frequency1, 1, QString());
+    QLineEdit* editor = app.Form2->bsSkinEdit1;
+    QVERIFY(editor->isVisible());
+    for (char key : {'1', '4', '6'}) {
+        QTest::keyPress(editor, key);
+        QTest::keyRelease(editor, key);
+    }
     runTransfer(app.Form3);
     QVERIFY(prompter_->boxes.isEmpty());
+    QCOMPARE(app.codeplug.channels.cell(ChannelTable::Frequency1, 1), QStringLiteral("146.00000"));
     QCOMPARE(radio.memory().mid(0x10, 4).toHex(), QByteArray("00006014")); // 146.00000
 }
 
