@@ -17,5 +17,22 @@ QString blockDiffers(const QString& block, const QString& wrote, const QString& 
 QString calibrationValues(const QString& given);
 QString calibration(int highPower, int lowPower, int lowVoltage);
 QString helpFooter();
+QString unknownOption(const QString& option);
+QString needsValues(const QString& option, int count);
+QString badLanguage(const QString& language);
+// Blocks named by --verify, and the progress of the radio commands.
+QString channelFrequencies(int channel);
+QString channelTones(int channel);
+QString optionsBlock();
+QString bandBlock();
+QString reading();
+QString verifying();
+QString writing();
+// What each command does, for --help.
+QString aboutExportCsv();
+QString aboutImportCsv();
+QString aboutRead();
+QString aboutWrite();
+QString aboutCalibration();
 
 } // namespace CliMessages

@@ -54,13 +54,8 @@ int importCsv(const QStringList& arguments) {
 QList<CliCommand> fileCommands() {
     return {
         {QStringLiteral("export-csv"), QStringLiteral("FILE.qcf OUT.csv"),
-         QStringLiteral("Writes the channels of a codeplug file as CSV (UTF-8, English words)."), 2,
-         exportCsv},
+         CliMessages::aboutExportCsv(), 2, exportCsv},
         {QStringLiteral("import-csv"), QStringLiteral("IN.csv BASE.qcf OUT.qcf"),
-         QStringLiteral("Writes a codeplug file with the channels of the CSV file and the band\n"
-                        "and options of BASE.qcf, its words in the language of BASE.qcf.\n"
-                        "Every CSV row is checked first; the first error is named by line\n"
-                        "and column and nothing is written."),
-         3, importCsv},
+         CliMessages::aboutImportCsv(), 3, importCsv},
     };
 }

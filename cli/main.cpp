@@ -3,7 +3,12 @@
 #include "cli/file_commands.h"
 #include "cli/radio_commands.h"
 
+#include "i18n/language_library.h"
+#include "i18n/program_texts.h"
+#include "i18n/startup_language.h"
+
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
 
 namespace {
@@ -35,6 +40,17 @@ const CliCommand* findCommand(const QList<CliCommand>& commands, const QString& 
     return nullptr;
 }
 
+// Messages and help speak the language asked for with --lang, else the system's.
+void loadLanguage(const QStringList& arguments) {
+    const int asked = arguments.indexOf(QStringLiteral("--lang"));
+    const QString language = asked >= 0 && asked + 1 < arguments.size()
+                                 ? arguments.at(asked + 1)
+                                 : languageOfLocale(QLocale::system().name());
+    if (const std::optional<LanguageLibrary> library =
+            LanguageLibrary::open(language, LanguageLibrary::defaultFolders()))
+        loadProgramTexts(*library);
+}
+
 } // namespace
 
 void reportError(const QString& message) {
@@ -44,6 +60,7 @@ void reportError(const QString& message) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
+    loadLanguage(arguments);
     const QList<CliCommand> commands = commandTable();
     if (arguments.isEmpty()) {
         reportError(CliMessages::noCommand());

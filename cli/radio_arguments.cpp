@@ -1,5 +1,7 @@
 #include "cli/radio_arguments.h"
 
+#include "cli/cli_messages.h"
+
 #include "i18n/startup_language.h"
 #include "radio/port_map.h"
 
@@ -43,11 +45,11 @@ std::optional<RadioArguments> parseRadioArguments(const QStringList& arguments, 
             if (word == QLatin1String(candidate.name))
                 option = &candidate;
         if (!option) {
-            *error = QStringLiteral("unknown option '%1'").arg(word);
+            *error = CliMessages::unknownOption(word);
             return std::nullopt;
         }
         if (i + option->values >= arguments.size()) {
-            *error = QStringLiteral("%1 needs %2 value(s)").arg(word).arg(option->values);
+            *error = CliMessages::needsValues(word, option->values);
             return std::nullopt;
         }
         option->take(parsed, arguments.mid(i + 1, option->values));
@@ -58,7 +60,7 @@ std::optional<RadioArguments> parseRadioArguments(const QStringList& arguments, 
         parsed.language = languageOfLocale(QLocale::system().name());
     if (parsed.language != QLatin1String("chinese") &&
         parsed.language != QLatin1String("english")) {
-        *error = QStringLiteral("--lang takes chinese or english, not '%1'").arg(parsed.language);
+        *error = CliMessages::badLanguage(parsed.language);
         return std::nullopt;
     }
     return parsed;

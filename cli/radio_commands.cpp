@@ -90,7 +90,7 @@ int readCommand(const QStringList& words) {
     RadioContent content;
     const TransferOutcome outcome =
         readRadio(session.link, {vocabularyOf(language), userDecimalSeparator()}, &content,
-                  terminalProgress(QStringLiteral("reading")));
+                  terminalProgress(CliMessages::reading()));
     if (!outcome.ok)
         return linkFailure(outcome);
     Codeplug codeplug;
@@ -132,22 +132,20 @@ QStringList differences(const WriteBlocks& wrote, const WriteBlocks& holds) {
             found << CliMessages::blockDiffers(what, a, b);
     };
     for (int row = 0; row < 16; ++row) {
-        const QString channel = QStringLiteral("channel %1").arg(row + 1);
-        compare(channel + QStringLiteral(" frequencies"), wrote.frequency[row],
+        compare(CliMessages::channelFrequencies(row + 1), wrote.frequency[row],
                 holds.frequency[row]);
         if (!wrote.frequency[row].startsWith(QLatin1String("FFFFFFFF")))
-            compare(channel + QStringLiteral(" tones and flags"), wrote.tone[row], holds.tone[row]);
+            compare(CliMessages::channelTones(row + 1), wrote.tone[row], holds.tone[row]);
     }
-    compare(QStringLiteral("options"), wrote.options, holds.options);
-    compare(QStringLiteral("band"), wrote.band, holds.band);
+    compare(CliMessages::optionsBlock(), wrote.options, holds.options);
+    compare(CliMessages::bandBlock(), wrote.band, holds.band);
     return found;
 }
 
 int verify(SerialLink& link, const WriteBlocks& wrote) {
     RadioContent content;
-    const TransferOutcome outcome =
-        readRadio(link, {vocabularyOf(Language::English), '.'}, &content,
-                  terminalProgress(QStringLiteral("verifying")));
+    const TransferOutcome outcome = readRadio(link, {vocabularyOf(Language::English), '.'},
+                                              &content, terminalProgress(CliMessages::verifying()));
     if (!outcome.ok)
         return linkFailure(outcome);
     ChannelTable table;
@@ -171,7 +169,7 @@ int writeCommand(const QStringList& words) {
     if (!openPort(session))
         return CliLinkFailure;
     const TransferOutcome outcome =
-        writeRadio(session.link, *blocks, terminalProgress(QStringLiteral("writing")));
+        writeRadio(session.link, *blocks, terminalProgress(CliMessages::writing()));
     if (!outcome.ok)
         return linkFailure(outcome);
     return session.arguments.verify ? verify(session.link, *blocks) : CliSuccess;
@@ -222,18 +220,10 @@ QList<CliCommand> radioCommands() {
     return {
         {QStringLiteral("read"),
          QStringLiteral("--port DEVICE -o FILE.qcf [--lang chinese|english]"),
-         QStringLiteral("Reads the whole radio and writes it as a codeplug file, as Save does,\n"
-                        "its words in the language given (default: the system's). No file is\n"
-                        "written when the read fails."),
-         -1, readCommand},
+         CliMessages::aboutRead(), -1, readCommand},
         {QStringLiteral("write"), QStringLiteral("--port DEVICE FILE.qcf [--verify]"),
-         QStringLiteral("Checks the whole file, then writes its band, options and channels to\n"
-                        "the radio; words of either language are understood. --verify reads\n"
-                        "the radio back and lists every block that differs."),
-         -1, writeCommand},
+         CliMessages::aboutWrite(), -1, writeCommand},
         {QStringLiteral("calibration"), QStringLiteral("--port DEVICE [--set HIGH LOW LEVEL]"),
-         QStringLiteral("Prints the high and the low transmit power (0..255) and the\n"
-                        "low-voltage level (0..2); --set writes them."),
-         -1, calibrationCommand},
+         CliMessages::aboutCalibration(), -1, calibrationCommand},
     };
 }

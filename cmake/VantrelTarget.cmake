@@ -39,3 +39,9 @@ function(vantrel_add_test name)
     endif()
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
 endfunction()
+
+# A check written in Python (python3 is part of the build machine), registered with CTest.
+function(vantrel_add_script_test name script)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    add_test(NAME ${name} COMMAND Python3::Interpreter ${script} ${PROJECT_SOURCE_DIR})
+endfunction()

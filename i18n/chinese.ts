@@ -529,12 +529,14 @@
     </message>
     <message id="133">
         <source>Usage: vantrel-cli COMMAND ARGUMENTS...
-Works with Vantrel codeplug files (.qcf) from scripts.
+Works with Vantrel codeplug files (.qcf) and the radio from scripts.
+DEVICE is a serial device path; 1 to 4 stand for the ports COM1 to COM4.
 
 Commands:
 </source>
         <translation>用法：vantrel-cli 命令 参数...
-在脚本中处理 Vantrel 频率文件（.qcf）。
+在脚本中处理 Vantrel 频率文件（.qcf）并读写对讲机。
+DEVICE 是串口设备路径；1 到 4 代表端口 COM1 到 COM4。
 
 命令：
 </translation>
@@ -544,14 +546,125 @@ Commands:
 Options:
   -h, --help  show this text
 
-Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written, or its content is not valid.
+Exit status: 0 success, 1 the radio did not answer as expected (or
+--verify found differences), 2 wrong usage, 3 a file could not be
+read or written, or its content is not valid.
 </source>
         <translation>
 选项：
   -h, --help  显示本说明
 
-退出状态：0 成功，2 用法错误，3 文件无法读写或内容无效。
+退出状态：0 成功，1 对讲机没有按预期应答（或 --verify 发现不同），
+2 用法错误，3 文件无法读写或内容无效。
 </translation>
+    </message>
+    <message id="135">
+        <source>wrong arguments for '%1' (see vantrel-cli --help)</source>
+        <translation>'%1' 的参数有误（参见 vantrel-cli --help）</translation>
+    </message>
+    <message id="136">
+        <source>the radio did not answer as expected</source>
+        <translation>对讲机没有按预期应答</translation>
+    </message>
+    <message id="137">
+        <source>verify: %1 differ: wrote %2, the radio holds %3</source>
+        <translation>校验：%1 不同：写入 %2，对讲机中为 %3</translation>
+    </message>
+    <message id="138">
+        <source>--set takes HIGH and LOW power 0..255 and LEVEL 0..2, not '%1'</source>
+        <translation>--set 需要高功率和低功率 0..255 及等级 0..2，而不是 '%1'</translation>
+    </message>
+    <message id="139">
+        <source>high power: %1
+low power: %2
+low-voltage level: %3
+</source>
+        <translation>高功率：%1
+低功率：%2
+低电压等级：%3
+</translation>
+    </message>
+    <message id="140">
+        <source>unknown option '%1'</source>
+        <translation>未知选项 '%1'</translation>
+    </message>
+    <message id="141">
+        <source>%1 needs %2 value(s)</source>
+        <translation>%1 需要 %2 个值</translation>
+    </message>
+    <message id="142">
+        <source>--lang takes chinese or english, not '%1'</source>
+        <translation>--lang 只能是 chinese 或 english，而不是 '%1'</translation>
+    </message>
+    <message id="143">
+        <source>channel %1 frequencies</source>
+        <translation>信道 %1 的频率</translation>
+    </message>
+    <message id="144">
+        <source>channel %1 tones and flags</source>
+        <translation>信道 %1 的亚音和标志</translation>
+    </message>
+    <message id="145">
+        <source>options</source>
+        <translation>功能选项</translation>
+    </message>
+    <message id="146">
+        <source>band</source>
+        <translation>型号</translation>
+    </message>
+    <message id="147">
+        <source>reading</source>
+        <translation>正在读取</translation>
+    </message>
+    <message id="148">
+        <source>verifying</source>
+        <translation>正在校验</translation>
+    </message>
+    <message id="149">
+        <source>writing</source>
+        <translation>正在写入</translation>
+    </message>
+    <message id="150">
+        <source>Writes the channels of a codeplug file as CSV (UTF-8, English words).</source>
+        <translation>把频率文件的信道写成 CSV（UTF-8，英文词语）。</translation>
+    </message>
+    <message id="151">
+        <source>Writes a codeplug file with the channels of the CSV file and the band
+and options of BASE.qcf, its words in the language of BASE.qcf.
+Every CSV row is checked first; the first error is named by line
+and column and nothing is written.</source>
+        <translation>用 CSV 文件的信道和 BASE.qcf 的型号与功能选项写出频率文件，
+词语采用 BASE.qcf 的语言。先检查每一行 CSV；
+发现第一个错误时指出其行和列，并且不写任何文件。</translation>
+    </message>
+    <message id="152">
+        <source>Reads the whole radio and writes it as a codeplug file, as Save does,
+its words in the language given (default: the system's). No file is
+written when the read fails.</source>
+        <translation>读取整台对讲机，并像"保存"一样写成频率文件，
+词语采用给定的语言（默认为系统语言）。读取失败时不写文件。</translation>
+    </message>
+    <message id="153">
+        <source>Checks the whole file, then writes its band, options and channels to
+the radio; words of either language are understood. --verify reads
+the radio back and lists every block that differs.</source>
+        <translation>先检查整个文件，再把其中的型号、功能选项和信道写入对讲机；
+两种语言的词语都能识别。--verify 会读回对讲机
+并列出每个不同的数据块。</translation>
+    </message>
+    <message id="154">
+        <source>Prints the high and the low transmit power (0..255) and the
+low-voltage level (0..2); --set writes them.</source>
+        <translation>显示高、低发射功率（0..255）和
+低电压等级（0..2）；--set 写入这些值。</translation>
+    </message>
+    <message id="155">
+        <source>No band is selected. Choose the radio's band in the main window, then write again.</source>
+        <translation>没有选择型号。请在主窗口中选择对讲机的型号，然后再写频。</translation>
+    </message>
+    <message id="156">
+        <source>Enter both power values (0 to 255) before writing.</source>
+        <translation>写入前请填写两个功率值（0 到 255）。</translation>
     </message>
 </context>
 </TS>

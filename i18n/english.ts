@@ -529,12 +529,14 @@
     </message>
     <message id="133">
         <source>Usage: vantrel-cli COMMAND ARGUMENTS...
-Works with Vantrel codeplug files (.qcf) from scripts.
+Works with Vantrel codeplug files (.qcf) and the radio from scripts.
+DEVICE is a serial device path; 1 to 4 stand for the ports COM1 to COM4.
 
 Commands:
 </source>
         <translation>Usage: vantrel-cli COMMAND ARGUMENTS...
-Works with Vantrel codeplug files (.qcf) from scripts.
+Works with Vantrel codeplug files (.qcf) and the radio from scripts.
+DEVICE is a serial device path; 1 to 4 stand for the ports COM1 to COM4.
 
 Commands:
 </translation>
@@ -544,14 +546,128 @@ Commands:
 Options:
   -h, --help  show this text
 
-Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written, or its content is not valid.
+Exit status: 0 success, 1 the radio did not answer as expected (or
+--verify found differences), 2 wrong usage, 3 a file could not be
+read or written, or its content is not valid.
 </source>
         <translation>
 Options:
   -h, --help  show this text
 
-Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written, or its content is not valid.
+Exit status: 0 success, 1 the radio did not answer as expected (or
+--verify found differences), 2 wrong usage, 3 a file could not be
+read or written, or its content is not valid.
 </translation>
+    </message>
+    <message id="135">
+        <source>wrong arguments for '%1' (see vantrel-cli --help)</source>
+        <translation>wrong arguments for '%1' (see vantrel-cli --help)</translation>
+    </message>
+    <message id="136">
+        <source>the radio did not answer as expected</source>
+        <translation>the radio did not answer as expected</translation>
+    </message>
+    <message id="137">
+        <source>verify: %1 differ: wrote %2, the radio holds %3</source>
+        <translation>verify: %1 differ: wrote %2, the radio holds %3</translation>
+    </message>
+    <message id="138">
+        <source>--set takes HIGH and LOW power 0..255 and LEVEL 0..2, not '%1'</source>
+        <translation>--set takes HIGH and LOW power 0..255 and LEVEL 0..2, not '%1'</translation>
+    </message>
+    <message id="139">
+        <source>high power: %1
+low power: %2
+low-voltage level: %3
+</source>
+        <translation>high power: %1
+low power: %2
+low-voltage level: %3
+</translation>
+    </message>
+    <message id="140">
+        <source>unknown option '%1'</source>
+        <translation>unknown option '%1'</translation>
+    </message>
+    <message id="141">
+        <source>%1 needs %2 value(s)</source>
+        <translation>%1 needs %2 value(s)</translation>
+    </message>
+    <message id="142">
+        <source>--lang takes chinese or english, not '%1'</source>
+        <translation>--lang takes chinese or english, not '%1'</translation>
+    </message>
+    <message id="143">
+        <source>channel %1 frequencies</source>
+        <translation>channel %1 frequencies</translation>
+    </message>
+    <message id="144">
+        <source>channel %1 tones and flags</source>
+        <translation>channel %1 tones and flags</translation>
+    </message>
+    <message id="145">
+        <source>options</source>
+        <translation>options</translation>
+    </message>
+    <message id="146">
+        <source>band</source>
+        <translation>band</translation>
+    </message>
+    <message id="147">
+        <source>reading</source>
+        <translation>reading</translation>
+    </message>
+    <message id="148">
+        <source>verifying</source>
+        <translation>verifying</translation>
+    </message>
+    <message id="149">
+        <source>writing</source>
+        <translation>writing</translation>
+    </message>
+    <message id="150">
+        <source>Writes the channels of a codeplug file as CSV (UTF-8, English words).</source>
+        <translation>Writes the channels of a codeplug file as CSV (UTF-8, English words).</translation>
+    </message>
+    <message id="151">
+        <source>Writes a codeplug file with the channels of the CSV file and the band
+and options of BASE.qcf, its words in the language of BASE.qcf.
+Every CSV row is checked first; the first error is named by line
+and column and nothing is written.</source>
+        <translation>Writes a codeplug file with the channels of the CSV file and the band
+and options of BASE.qcf, its words in the language of BASE.qcf.
+Every CSV row is checked first; the first error is named by line
+and column and nothing is written.</translation>
+    </message>
+    <message id="152">
+        <source>Reads the whole radio and writes it as a codeplug file, as Save does,
+its words in the language given (default: the system's). No file is
+written when the read fails.</source>
+        <translation>Reads the whole radio and writes it as a codeplug file, as Save does,
+its words in the language given (default: the system's). No file is
+written when the read fails.</translation>
+    </message>
+    <message id="153">
+        <source>Checks the whole file, then writes its band, options and channels to
+the radio; words of either language are understood. --verify reads
+the radio back and lists every block that differs.</source>
+        <translation>Checks the whole file, then writes its band, options and channels to
+the radio; words of either language are understood. --verify reads
+the radio back and lists every block that differs.</translation>
+    </message>
+    <message id="154">
+        <source>Prints the high and the low transmit power (0..255) and the
+low-voltage level (0..2); --set writes them.</source>
+        <translation>Prints the high and the low transmit power (0..255) and the
+low-voltage level (0..2); --set writes them.</translation>
+    </message>
+    <message id="155">
+        <source>No band is selected. Choose the radio's band in the main window, then write again.</source>
+        <translation>No band is selected. Choose the radio's band in the main window, then write again.</translation>
+    </message>
+    <message id="156">
+        <source>Enter both power values (0 to 255) before writing.</source>
+        <translation>Enter both power values (0 to 255) before writing.</translation>
     </message>
 </context>
 </TS>

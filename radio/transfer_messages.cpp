@@ -1,20 +1,17 @@
 #include "radio/transfer_messages.h"
 
-#include <QCoreApplication>
-
-namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Transfer", text);
-}
-} // namespace
+#include "i18n/program_texts.h"
 
 QString noBandSelectedMessage() {
-    return tr("No band is selected. Choose the radio's band in the main window, then write "
-              "again.");
+    return programText(
+        ProgramText::NoBandSelected,
+        "No band is selected. Choose the radio's band in the main window, then write "
+        "again.");
 }
 
 QString emptyPowerFieldMessage() {
-    return tr("Enter both power values (0 to 255) before writing.");
+    return programText(ProgramText::EmptyPowerField,
+                       "Enter both power values (0 to 255) before writing.");
 }
 
 QString withReason(const QString& message, const QString& reason) {
