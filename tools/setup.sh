@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
     fonts-wqy-microhei
 )
