@@ -268,7 +268,7 @@
         <translation>退出（&amp;C）</translation>
     </message>
     <message id="68">
-        <source>Sodrake two-way radio programming software</source>
+        <source>Sodrake radio programming</source>
         <translation>Sodrake对讲机编程软件</translation>
     </message>
     <message id="69">
@@ -304,7 +304,7 @@
         <translation>写频(&amp;W)</translation>
     </message>
     <message id="77">
-        <source>Successful: </source>
+        <source>Done: </source>
         <translation>成功次数:</translation>
     </message>
     <message id="78">

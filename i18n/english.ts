@@ -268,8 +268,8 @@
         <translation>&amp;Close</translation>
     </message>
     <message id="68">
-        <source>Sodrake two-way radio programming software</source>
-        <translation>Sodrake two-way radio programming software</translation>
+        <source>Sodrake radio programming</source>
+        <translation>Sodrake radio programming</translation>
     </message>
     <message id="69">
         <source>Version: %1</source>
@@ -304,8 +304,8 @@
         <translation>&amp;Write</translation>
     </message>
     <message id="77">
-        <source>Successful: </source>
-        <translation>Successful: </translation>
+        <source>Done: </source>
+        <translation>Done: </translation>
     </message>
     <message id="78">
         <source>Communication with the radio failed. Check the cable and that the radio is switched on.</source>
