@@ -19,11 +19,17 @@ function(vantrel_library name)
     vantrel_target_defaults(${name})
 endfunction()
 
-# A QtTest executable registered with CTest:
-#   vantrel_add_test(NAME SOURCES ... LIBS ... [WIDGETS])
+# Every test is registered here, with CTest:
+#   vantrel_add_test(NAME SOURCES ... LIBS ... [WIDGETS])  a QtTest executable
+#   vantrel_add_test(NAME SCRIPT file.py)                   a check in Python
 # Widget tests run on the offscreen platform so they need no display.
 function(vantrel_add_test name)
-    cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "WIDGETS" "SCRIPT" "SOURCES;LIBS" ${ARGN})
+    if(ARG_SCRIPT)
+        find_package(Python3 REQUIRED COMPONENTS Interpreter)
+        add_test(NAME ${name} COMMAND Python3::Interpreter ${ARG_SCRIPT} ${PROJECT_SOURCE_DIR})
+        return()
+    endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
@@ -32,16 +38,13 @@ function(vantrel_add_test name)
         VANTREL_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
     vantrel_target_defaults(${name})
     add_test(NAME ${name} COMMAND ${name})
-    set(env "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    set(env "LC_ALL=C.UTF-8")
+    if(ARG_WIDGETS)
+        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    endif()
     if(VANTREL_SANITIZE)
         # Qt's own allocations at exit are not ours to chase.
         list(APPEND env "ASAN_OPTIONS=detect_leaks=0" "UBSAN_OPTIONS=print_stacktrace=1")
     endif()
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
-endfunction()
-
-# A check written in Python (python3 is part of the build machine), registered with CTest.
-function(vantrel_add_script_test name script)
-    find_package(Python3 REQUIRED COMPONENTS Interpreter)
-    add_test(NAME ${name} COMMAND Python3::Interpreter ${script} ${PROJECT_SOURCE_DIR})
 endfunction()
