@@ -5,26 +5,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "support/cli_run.h"
+
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// vantrel-cli as a script runs it.
-Run runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(VANTREL_BIN_DIR "/vantrel-cli"), arguments);
-    Run run;
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 SimMemory programmedRadio() {
     SimMemory memory;
@@ -50,7 +33,8 @@ void TestCliRadio::readWritesTheFileAndWriteVerifiesIt() {
     SimTranscript transcript;
     SimulatedRadio source(transcript.options(programmedRadio()));
     const QString path = transcript.dir.filePath(QStringLiteral("radio.qcf"));
-    const Run read = runCli({"read", "--port", source.device(), "-o", path, "--lang", "english"});
+    const CliRun read =
+        runCli({"read", "--port", source.device(), "-o", path, "--lang", "english"});
     QCOMPARE(read.status, 0);
     QVERIFY(read.err.isEmpty());
     QcfFile file;
@@ -59,7 +43,7 @@ void TestCliRadio::readWritesTheFileAndWriteVerifiesIt() {
     QCOMPARE(file.channels.rows[0][4], QStringLiteral("Low"));
 
     SimulatedRadio blank;
-    const Run write = runCli({"write", "--port", blank.device(), path, "--verify"});
+    const CliRun write = runCli({"write", "--port", blank.device(), path, "--verify"});
     QVERIFY2(write.status == 0, qPrintable(write.err));
     QCOMPARE(blank.memory(), source.memory());
 }
@@ -111,7 +95,7 @@ void TestCliRadio::failuresAndTheirExitStatus() {
     arguments.replaceInStrings(QStringLiteral("FILE"), good);
     arguments.replaceInStrings(QStringLiteral("BAD"), bad);
 
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, status);
     QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
     QVERIFY2(run.err.contains(error), qPrintable(run.err));
@@ -124,10 +108,10 @@ void TestCliRadio::failuresAndTheirExitStatus() {
 
 void TestCliRadio::calibrationPrintsAndSets() {
     SimulatedRadio radio;
-    const Run read = runCli({"calibration", "--port", radio.device()});
+    const CliRun read = runCli({"calibration", "--port", radio.device()});
     QCOMPARE(read.status, 0);
     QCOMPARE(read.out, QStringLiteral("high power: 160\nlow power: 50\nlow-voltage level: 2\n"));
-    const Run set = runCli({"calibration", "--port", radio.device(), "--set", "200", "40", "0"});
+    const CliRun set = runCli({"calibration", "--port", radio.device(), "--set", "200", "40", "0"});
     QCOMPARE(set.status, 0);
     QCOMPARE(radio.memory().mid(0x3C8, 8).toHex().toUpper(), QByteArray("C828F0FFFFFFFFFF"));
     QCOMPARE(runCli({"calibration", "--port", radio.device(), "--set", "256", "40", "0"}).status,

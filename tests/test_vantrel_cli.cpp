@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/cli_run.h"
+
 // vantrel-cli run as a user runs it: the built program, its exit status and stderr.
 class VantrelCliTest : public QObject {
     Q_OBJECT
@@ -18,24 +20,6 @@ private slots:
 namespace {
 
 const QString kExample = QStringLiteral(VANTREL_TEST_DATA "/example.qcf");
-
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(VANTREL_BIN_DIR "/vantrel-cli"), arguments);
-    Run run;
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -53,7 +37,7 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 void VantrelCliTest::exportThenImport_replacesChannelsKeepsBase() {
     QTemporaryDir dir;
     const QString csv = dir.filePath("channels.csv");
-    Run run = runCli({"export-csv", kExample, csv});
+    CliRun run = runCli({"export-csv", kExample, csv});
     QCOMPARE(run.status, 0);
     QVERIFY(run.err.isEmpty());
     QCOMPARE(readAll(csv),
@@ -111,15 +95,15 @@ void VantrelCliTest::failures() {
              "1,145.00000,OFF,145.00000,OFF,High,ON,OFF\n"
              "2,146.00000,OFF,,OFF,Medium,ON,OFF\n");
     arguments.replaceInStrings("@", dir.path());
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, status);
-    QCOMPARE(QString::fromUtf8(run.err), error.replace("@", dir.path()));
+    QCOMPARE(run.err, error.replace("@", dir.path()));
     QVERIFY(!QFile::exists(dir.filePath("out.qcf")));
     QVERIFY(!QFile::exists(dir.filePath("out.csv")));
 }
 
 void VantrelCliTest::help_namesEveryCommand() {
-    const Run run = runCli({"--help"});
+    const CliRun run = runCli({"--help"});
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.contains("export-csv FILE.qcf OUT.csv"));
     QVERIFY(run.out.contains("import-csv IN.csv BASE.qcf OUT.qcf"));
