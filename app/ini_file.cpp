@@ -33,10 +33,13 @@ bool sameName(const QString& a, const QString& b) {
 
 } // namespace
 
-IniFile::IniFile(const QString& path) : path_(path) {
+IniFile::IniFile(const QString& path) : path_(path) { load(); }
+
+bool IniFile::load() {
+    lines_.clear();
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
-        return; // a missing file is an empty one
+        return !file.exists(); // a missing file is an empty one
     const QString text = QString::fromUtf8(file.readAll());
     if (text.contains(QLatin1String("\r\n")))
         lineEnd_ = QStringLiteral("\r\n");
@@ -46,6 +49,7 @@ IniFile::IniFile(const QString& path) : path_(path) {
             line.chop(1);
     if (!lines_.isEmpty() && lines_.last().isEmpty())
         lines_.removeLast(); // the final line end
+    return true;
 }
 
 int IniFile::findSection(const QString& section) const {
@@ -87,6 +91,12 @@ int IniFile::readInteger(const QString& section, const QString& key, int fallbac
 }
 
 bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    // The file as it is now: the user may have edited it while the program ran, and
+    // a file that cannot be read must not be replaced by our few keys.
+    if (!load()) {
+        error_ = writeError();
+        return false;
+    }
     const QString entry = key + QLatin1Char('=') + value;
     int sectionLine = findSection(section);
     if (sectionLine < 0) {
@@ -115,6 +125,10 @@ bool IniFile::save() {
         QDir().mkpath(QFileInfo(path_).absolutePath()) && file.open(QIODevice::WriteOnly) &&
         file.write((lines_.join(lineEnd_) + lineEnd_).toUtf8()) >= 0 && file.commit();
     if (!saved)
-        error_ = programText(ProgramText::UnableToWrite, "Unable to write to %1").arg(path_);
+        error_ = writeError();
     return saved;
+}
+
+QString IniFile::writeError() const {
+    return programText(ProgramText::UnableToWrite, "Unable to write to %1").arg(path_);
 }

@@ -4,9 +4,10 @@
 #include <QStringList>
 
 // A small INI file: "[section]" lines and "key=value" lines, looked up without regard
-// to case. Every write goes to disk at once (a temporary file renamed over the old
-// one); new sections and keys are appended in the order first written, existing ones
-// are updated in place, and lines it does not understand are kept as they were.
+// to case. Every write updates the file as it is on disk at that moment and goes to
+// disk at once (a temporary file renamed over the old one); new sections and keys are
+// appended in the order first written, existing ones are updated in place, and lines
+// it does not understand are kept as they were.
 class IniFile {
 public:
     explicit IniFile(const QString& path);
@@ -30,7 +31,10 @@ private:
     // The line index of the key within the section starting at sectionLine, or -1.
     int findKey(int sectionLine, const QString& key) const;
     int sectionEnd(int sectionLine) const;
+    // Reads the file; false when it exists but cannot be read.
+    bool load();
     bool save();
+    QString writeError() const;
 
     QString path_;
     QStringList lines_;

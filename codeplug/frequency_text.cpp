@@ -17,9 +17,14 @@ constexpr std::int64_t kRaster5kHz = 500;
 constexpr std::int64_t kRaster6k25Hz = 625;
 constexpr std::int64_t kRasterStep = 5; // 50 Hz, the finest step both rasters share
 
+// Far below one 100 Hz unit, far above the error of a double near 550 MHz x 10000.
+constexpr double kBinaryRoundingSlack = 1e-6;
+
 // Units of 10 Hz: the 10 Hz digit itself is dropped, as the radio stores 50 Hz steps.
+// A typed 136.0501 is 1360500.9999999998 in binary; the slack keeps it 1360501, so a
+// frequency is never lowered below what was typed.
 std::int64_t toTenHertzUnits(double mhz) {
-    return static_cast<std::int64_t>(std::trunc(mhz * 10000.0)) * 10;
+    return static_cast<std::int64_t>(std::trunc(mhz * 10000.0 + kBinaryRoundingSlack)) * 10;
 }
 
 std::int64_t raiseToRaster(std::int64_t n) {

@@ -1,6 +1,8 @@
 #include "app/ini_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,6 +16,8 @@ private slots:
     void writes_updateInPlaceAndAppendInOrder();
     void writes_keepLinesItDoesNotKnow();
     void writes_keepWindowsLineEnds();
+    void writes_keepEditsMadeMeanwhile();
+    void writes_refuseAFileThatCannotBeRead();
     void unwritableLocation_reportsPath();
 
 private:
@@ -97,6 +101,24 @@ void IniFileTest::writes_keepWindowsLineEnds() {
     QVERIFY(
         ini.writeString(QStringLiteral("list1"), QStringLiteral("combo0"), QStringLiteral("x")));
     QCOMPARE(fileText(), QByteArray("[open]\r\ncom=1\r\n[list1]\r\ncombo0=x\r\n"));
+}
+
+void IniFileTest::writes_keepEditsMadeMeanwhile() {
+    writeFile("[open]\ncom=1\n");
+    IniFile ini(path());
+    writeFile("[open]\ncom=1\n[ports]\ncom1=/dev/ttyACM0\n"); // edited by hand meanwhile
+    QVERIFY(ini.writeInteger(QStringLiteral("open"), QStringLiteral("com"), 2));
+    QCOMPARE(fileText(), QByteArray("[open]\ncom=2\n[ports]\ncom1=/dev/ttyACM0\n"));
+    QCOMPARE(ini.readString(QStringLiteral("ports"), QStringLiteral("com1"), QString()),
+             QStringLiteral("/dev/ttyACM0"));
+}
+
+void IniFileTest::writes_refuseAFileThatCannotBeRead() {
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("myini.ini"))); // there, but no file
+    IniFile ini(path());
+    QVERIFY(!ini.writeInteger(QStringLiteral("open"), QStringLiteral("com"), 1));
+    QCOMPARE(ini.errorString(), QStringLiteral("Unable to write to %1").arg(path()));
+    QVERIFY(QFileInfo(path()).isDir());
 }
 
 void IniFileTest::unwritableLocation_reportsPath() {
