@@ -25,6 +25,9 @@ void FrequencyTextTest::sendcell_formats_data() {
         {"136.1201", "136.12500"}, {"438.57500", "438.57500"}, {"145.1", "145.10000"},
         {"100", "100.00000"},      {"-5", "100.00000"},        {"549.99999", "550.00000"},
         {" 145.5 ", "145.50000"},
+        // Decimals that binary floating point holds a hair low: never lowered to the
+        // raster point below what was typed.
+        {"100.1051", "100.10625"}, {"100.1201", "100.12500"}, {"136.0501", "136.05500"},
     };
     for (QChar separator : {QChar('.'), QChar(',')}) {
         for (const auto& [typed, expected] : cases) {
