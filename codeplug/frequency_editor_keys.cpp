@@ -17,9 +17,11 @@ bool isEnter(const QKeyEvent* event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-// Tab moves the focus on; it is no character of the text.
-bool isFocusKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+// Tab moves the focus on and Delete edits: neither is a character of the text, though
+// some platforms give them one ("\t", "\x7f").
+bool producesNoCharacter(const QKeyEvent* event) {
+    return event->text().isEmpty() || event->key() == Qt::Key_Tab ||
+           event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Delete;
 }
 
 } // namespace
@@ -45,7 +47,7 @@ bool FrequencyKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         emit enterPressed();
         return true;
     }
-    if (key->text().isEmpty() || isFocusKey(key))
+    if (producesNoCharacter(key))
         return false;
     const auto* editor = qobject_cast<QLineEdit*>(watched);
     const QString text = editor ? editor->text() : QString();

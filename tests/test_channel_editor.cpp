@@ -23,6 +23,7 @@ private slots:
     void typedFrequency_newChannelDefaults();
     void frequencyEditor_refusedCharacters_data();
     void frequencyEditor_refusedCharacters();
+    void frequencyEditor_deleteKeyWorks();
     void clearedFrequency_deletesChannel();
     void failedCommit_keepsCellForCorrection();
     void click_togglesOrOpens_data();
@@ -195,6 +196,17 @@ void ChannelEditorTest::frequencyEditor_refusedCharacters_data() {
                                        << "145";
     QTest::newRow("backspace") << point << "1456\b"
                                << "145";
+}
+
+// Delete produces no character of the text, whatever the platform puts in the event
+// (X11 gives it the text "\x7f"): it deletes as usual.
+void ChannelEditorTest::frequencyEditor_deleteKeyWorks() {
+    click(1, 2);
+    type("1456");
+    press(Qt::Key_Home);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(form_->bsSkinEdit1, &del);
+    QCOMPARE(form_->bsSkinEdit1->text(), QStringLiteral("456"));
 }
 
 // The text is typed after Enter opened the editor, so even the first character is
