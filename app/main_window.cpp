@@ -21,6 +21,7 @@
 #include "ui/prompter.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -278,6 +279,7 @@ void TForm1::createBandSelector() {
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(false);
     ComboBox1->setFixedWidth(113);
+    ComboBox1->installEventFilter(this);
     QFont listFont = ComboBox1->font();
     listFont.setPixelSize(13);
     ComboBox1->setFont(listFont);
@@ -314,6 +316,20 @@ void TForm1::FormCreate() {
     portNumber_ = stored.portNumber;
     markPort(portNumber_);
     bindBandSelector();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ComboBox1 && event->type() == QEvent::Wheel)
+        return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

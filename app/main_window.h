@@ -71,6 +71,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // While a dialog is open the main window takes no input, its close box included.
+    void closeEvent(QCloseEvent* event) override;
+    // The band selector ignores the mouse wheel: a scroll past the toolbar must not
+    // change the band the next write sends.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();

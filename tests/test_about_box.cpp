@@ -33,6 +33,8 @@ void AboutBoxTest::openAndClose() {
         QVERIFY(app.Form5->isVisible());
         for (QWidget* window : locked)
             QVERIFY(!window->isEnabled());
+        QVERIFY(!app.Form1->close()); // its close box is no way out meanwhile
+        QVERIFY(app.Form1->isVisible());
         if (byButton)
             QTest::mouseClick(app.Form5->TeButton1, Qt::LeftButton);
         else

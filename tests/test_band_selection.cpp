@@ -5,6 +5,7 @@
 #include "support/scripted_prompter.h"
 
 #include <QComboBox>
+#include <QWheelEvent>
 #include <QtTest>
 
 // The band selector: a pick by the user asks before clearing; the program's own
@@ -16,6 +17,7 @@ private slots:
     void options_startAndClearedValues();
     void bandChange_data();
     void bandChange();
+    void wheelOverSelector_changesNothing();
     void selectOrAddBand_data();
     void selectOrAddBand();
     void addedBand_offeredAfterRestart();
@@ -88,6 +90,19 @@ void BandSelectionTest::bandChange() {
     QCOMPARE(channels.cell(0, 16), QStringLiteral("16"));
     const FunctionOptions::Indexes cleared = {2, 1, 3, 0, 1, 1, 1};
     QCOMPARE(app.codeplug.options.indexes(), answer ? cleared : kEdited);
+}
+
+void BandSelectionTest::wheelOverSelector_changesNothing() {
+    VantrelApp& app = fixture_.start();
+    ScriptedPrompter prompter;
+    QComboBox* selector = app.Form1->ComboBox1;
+    const QPoint centre = selector->rect().center();
+    QWheelEvent wheel(centre, selector->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(selector, &wheel);
+    QVERIFY(prompter.boxes.isEmpty());
+    QCOMPARE(app.codeplug.bands.selectedIndex(), 0);
+    QCOMPARE(app.Form1->windowTitle(), QStringLiteral("Vantrel"));
 }
 
 void BandSelectionTest::selectOrAddBand_data() {
