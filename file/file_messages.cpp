@@ -8,6 +8,14 @@ QString invalidInteger(const QString& text) {
     return programText(ProgramText::InvalidInteger, "'%1' is not a valid integer value").arg(text);
 }
 
+QString optionOutOfRange(int line, int index, int last) {
+    return programText(ProgramText::OptionOutOfRange,
+                       "Line %1 of the file: the option value %2 is not one of 0 to %3")
+        .arg(line)
+        .arg(index)
+        .arg(last);
+}
+
 QString notGbkText(int line) {
     return programText(ProgramText::NotGbkText,
                        "Line %1 of the file holds bytes that are not GBK text")

@@ -8,6 +8,8 @@ namespace FileMessages {
 
 // An option index of a codeplug file that is not a digit of its list.
 QString invalidInteger(const QString& text);
+// An option index of a codeplug file that its list has no entry for.
+QString optionOutOfRange(int line, int index, int last);
 // Bytes of a codeplug file that are not GBK text.
 QString notGbkText(int line);
 // A text that has no GBK form and so cannot be written into a codeplug file.

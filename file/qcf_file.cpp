@@ -59,16 +59,12 @@ QString shownText(const QByteArray& bytes) {
     return fromGbk(bytes).value_or(QString::fromLatin1(bytes));
 }
 
-// The option index at `position` of its line: one decimal digit that selects an entry
-// of the field's list.
-std::optional<int> optionIndex(const QByteArray& line, int position, int field) {
+// The option index at `position` of its line: one decimal digit.
+std::optional<int> optionDigit(const QByteArray& line, int position) {
     const char digit = position < line.size() ? line.at(position) : '\0';
     if (digit < '0' || digit > '9')
         return std::nullopt;
-    const int index = digit - '0';
-    if (index >= FunctionOptions::designEntries(field).size())
-        return std::nullopt;
-    return index;
+    return digit - '0';
 }
 
 // The offending index text: from the index position to the next blank.
@@ -141,9 +137,14 @@ FileResult QcfFile::parse(const QByteArray& bytes) {
         const OptionLine& option = kOptionLines[i];
         const QByteArray text = line(kFirstOptionLine + i);
         const int position = static_cast<int>(std::strlen(option.keyword));
-        const std::optional<int> index = optionIndex(text, position, option.field);
+        const std::optional<int> index = optionDigit(text, position);
         if (!index)
             return FileResult::failure(FileMessages::invalidInteger(indexToken(text, position)));
+        // A digit the list has no entry for would leave the option without a setting.
+        const int last = int(FunctionOptions::designEntries(option.field).size()) - 1;
+        if (*index > last)
+            return FileResult::failure(
+                FileMessages::optionOutOfRange(kFirstOptionLine + i, *index, last));
         read.optionIndexes[option.field] = *index;
         // Shown for the reader only: text that is not GBK is no reason to refuse the file.
         read.optionTexts[option.field] = fromGbk(text.mid(position + 2)).value_or(QString());

@@ -666,5 +666,9 @@ low-voltage level (0..2); --set writes them.</source>
         <source>Enter both power values (0 to 255) before writing.</source>
         <translation>写入前请填写两个功率值（0 到 255）。</translation>
     </message>
+    <message id="157">
+        <source>Line %1 of the file: the option value %2 is not one of 0 to %3</source>
+        <translation>文件第 %1 行：选项值 %2 不在 0 到 %3 之间</translation>
+    </message>
 </context>
 </TS>

@@ -669,5 +669,9 @@ low-voltage level (0..2); --set writes them.</translation>
         <source>Enter both power values (0 to 255) before writing.</source>
         <translation>Enter both power values (0 to 255) before writing.</translation>
     </message>
+    <message id="157">
+        <source>Line %1 of the file: the option value %2 is not one of 0 to %3</source>
+        <translation>Line %1 of the file: the option value %2 is not one of 0 to %3</translation>
+    </message>
 </context>
 </TS>

@@ -91,7 +91,9 @@ enum class ProgramText : int {
     // Radio dialogs.
     NoBandSelected,
     EmptyPowerField,
-    Last = EmptyPowerField,
+    // Codeplug file.
+    OptionOutOfRange,
+    Last = OptionOutOfRange,
 };
 
 // The text in the language applied last; the English text given when no language has

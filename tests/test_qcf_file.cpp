@@ -291,7 +291,8 @@ void QcfFileTest::openBadContent_changesNothing_data() {
     QTest::newRow("a letter") << withLine(8, "TONE x 启用") << "'x' is not a valid integer value";
     QTest::newRow("index missing") << withLine(10, "VOICE") << "'' is not a valid integer value";
     QTest::newRow("a digit beyond the list")
-        << withLine(5, "BatSave 5 启用") << "'5' is not a valid integer value";
+        << withLine(5, "BatSave 5 启用")
+        << "Line 6 of the file: the option value 5 is not one of 0 to 1";
     QTest::newRow("a file that ends before the options")
         << fileOf(exampleLines().mid(0, 8)) << "'' is not a valid integer value";
     QTest::newRow("an empty file") << QByteArray() << "'' is not a valid integer value";
