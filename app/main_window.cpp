@@ -359,6 +359,21 @@ void TForm1::switchLanguage(const QString& language) {
                                     : options_.languageFolders;
     if (const std::optional<LanguageLibrary> library = LanguageLibrary::open(language, folders))
         LoadLanguage(*library, windows_, codeplug_);
+    else if (storedTexts().OffWord.isEmpty())
+        useFixedWords(language);
+}
+
+// Without any language file the windows keep their design texts, but the channel
+// words are fixed per language, and editing and writing need them.
+void TForm1::useFixedWords(const QString& language) {
+    const VocabularyWords& words =
+        vocabularyOf(language == QLatin1String("english") ? Language::English : Language::Chinese);
+    StoredTexts& texts = storedTexts();
+    texts.OffWord = words.OffWord;
+    texts.HighWord = words.HighWord;
+    texts.LowWord = words.LowWord;
+    texts.OnWord = words.OnWord;
+    codeplug_.tones.setOffWord(words.OffWord);
 }
 
 // A switch from the menu also carries the words already in the channels.

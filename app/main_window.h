@@ -90,6 +90,7 @@ private:
     // Ticks the language's menu item, drops the old off entry of the tone list and
     // applies the language's texts (nothing changes when its file is missing).
     void switchLanguage(const QString& language);
+    void useFixedWords(const QString& language);
     // Opens a radio dialog when its port exists and is free.
     void openByDialogRule(StayOnTopDialog* dialog);
     // The ports as the radio dialogs use them: the settings' map, or the demo radio.

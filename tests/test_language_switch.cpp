@@ -25,6 +25,7 @@ private slots:
     void switching_keepsOneOffEntryAndIndexes();
     void applied_sameTextOnSharedTargets();
     void missingLanguageFile_onlyMarksChange();
+    void noLanguageFileAtAll_wordsStillWork();
     void switching_translatesCellWords_data();
     void switching_translatesCellWords();
 
@@ -133,6 +134,21 @@ void LanguageSwitchTest::missingLanguageFile_onlyMarksChange() {
     QCOMPARE(storedTexts().OffWord, QStringLiteral("禁用"));
     QCOMPARE(app.Form4->combos[FunctionOptions::BatSave]->itemText(0), QStringLiteral("禁用"));
     QCOMPARE(app.codeplug.tones.entries().size(), 258); // the old off entry went first
+}
+
+void LanguageSwitchTest::noLanguageFileAtAll_wordsStillWork() {
+    AppFixture fixture;
+    QTemporaryDir empty;
+    StartOptions options;
+    options.language = QStringLiteral("english");
+    options.languageFolders = {empty.path()};
+    storedTexts() = StoredTexts{}; // a fresh program: no language applied yet
+    VantrelApp& app = fixture.start(options);
+    QCOMPARE(app.Form1->N1->title(), QStringLiteral("文件(&F)")); // design texts stay
+    QCOMPARE(storedTexts().OffWord, QStringLiteral("OFF"));
+    QCOMPARE(storedTexts().HighWord, QStringLiteral("High"));
+    QCOMPARE(app.codeplug.tones.entries().first(), QStringLiteral("OFF"));
+    QCOMPARE(app.codeplug.tones.entries().size(), 259);
 }
 
 void LanguageSwitchTest::switching_translatesCellWords_data() {
