@@ -91,7 +91,13 @@ enum class ProgramText : int {
     // Radio dialogs.
     NoBandSelected,
     EmptyPowerField,
-    Last = EmptyPowerField,
+    // Transfers.
+    UnsendableBlock,
+    LinkFailedFallback,
+    WriteStopped,
+    NoBlockReply,
+    ChannelReply,
+    Last = ChannelReply,
 };
 
 // The text in the language applied last; the English text given when no language has
