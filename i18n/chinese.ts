@@ -667,6 +667,26 @@ low-voltage level (0..2); --set writes them.</source>
         <translation>写入前请填写两个功率值（0 到 255）。</translation>
     </message>
     <message id="157">
+        <source>The block %1 for address %2 cannot be sent to the radio.</source>
+        <translation>数据块 %1（地址 %2）无法发送给对讲机。</translation>
+    </message>
+    <message id="158">
+        <source>The radio did not answer as expected.</source>
+        <translation>对讲机没有按预期应答。</translation>
+    </message>
+    <message id="159">
+        <source>The write was stopped before it finished. The radio now holds only part of the new data: write it again before using it.</source>
+        <translation>写频在完成前被中止。对讲机现在只有部分新数据：请重新写频后再使用。</translation>
+    </message>
+    <message id="160">
+        <source>The radio did not answer the read of the %1 block.</source>
+        <translation>对讲机没有应答%1数据块的读取。</translation>
+    </message>
+    <message id="161">
+        <source>Channel %1: %2</source>
+        <translation>信道 %1：%2</translation>
+    </message>
+    <message id="162">
         <source>Line %1 of the file: the option value %2 is not one of 0 to %3</source>
         <translation>文件第 %1 行：选项值 %2 不在 0 到 %3 之间</translation>
     </message>

@@ -670,6 +670,26 @@ low-voltage level (0..2); --set writes them.</translation>
         <translation>Enter both power values (0 to 255) before writing.</translation>
     </message>
     <message id="157">
+        <source>The block %1 for address %2 cannot be sent to the radio.</source>
+        <translation>The block %1 for address %2 cannot be sent to the radio.</translation>
+    </message>
+    <message id="158">
+        <source>The radio did not answer as expected.</source>
+        <translation>The radio did not answer as expected.</translation>
+    </message>
+    <message id="159">
+        <source>The write was stopped before it finished. The radio now holds only part of the new data: write it again before using it.</source>
+        <translation>The write was stopped before it finished. The radio now holds only part of the new data: write it again before using it.</translation>
+    </message>
+    <message id="160">
+        <source>The radio did not answer the read of the %1 block.</source>
+        <translation>The radio did not answer the read of the %1 block.</translation>
+    </message>
+    <message id="161">
+        <source>Channel %1: %2</source>
+        <translation>Channel %1: %2</translation>
+    </message>
+    <message id="162">
         <source>Line %1 of the file: the option value %2 is not one of 0 to %3</source>
         <translation>Line %1 of the file: the option value %2 is not one of 0 to %3</translation>
     </message>

@@ -91,6 +91,12 @@ enum class ProgramText : int {
     // Radio dialogs.
     NoBandSelected,
     EmptyPowerField,
+    // Transfers.
+    UnsendableBlock,
+    LinkFailedFallback,
+    WriteStopped,
+    NoBlockReply,
+    ChannelReply,
     // Codeplug file.
     OptionOutOfRange,
     Last = OptionOutOfRange,

@@ -63,8 +63,12 @@ std::optional<QString> readTransaction(Link& link, int address, int waitMs) {
     return reply;
 }
 
+bool isBlockDigits(const QString& blockDigits) {
+    return blockDigits.size() == 2 * frames::BlockSize && bytesOfHex(blockDigits).has_value();
+}
+
 bool writeTransaction(Link& link, int address, const QString& blockDigits, int waitMs) {
-    if (blockDigits.size() != 2 * frames::BlockSize ||
+    if (!isBlockDigits(blockDigits) ||
         !link.PrepareFrame(frames::writeCommand(address, blockDigits)))
         return false;
     link.ReceivedFlag = false;

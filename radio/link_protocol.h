@@ -44,6 +44,9 @@ bool powerHandshake(Link& link, int waitMs = frames::ShortWaitMs);
 // for the radio's 0x06, which the next step tests. Nothing when a test fails.
 std::optional<QString> readTransaction(Link& link, int address, int waitMs);
 
+// Whether the text is one block's data: sixteen hex digits.
+bool isBlockDigits(const QString& blockDigits);
+
 // One block write: sends the write command (threshold 1) and waits for the radio's
 // 0x06, which the next step tests. False, with nothing sent, when the
 // block is not sixteen hex digits.

@@ -44,6 +44,22 @@ QString unreadableReplyMessage(MapField field, const QString& replyHex) {
         .arg(text(kFieldNames[int(field)]), received);
 }
 
+QString noBlockReplyMessage(MapField field) {
+    return programText(ProgramText::NoBlockReply,
+                       "The radio did not answer the read of the %1 block.")
+        .arg(text(kFieldNames[int(field)]));
+}
+
+QString channelMessage(int row, const QString& message) {
+    return programText(ProgramText::ChannelReply, "Channel %1: %2").arg(row).arg(message);
+}
+
+QString unsendableBlockMessage(int address, const QString& blockDigits) {
+    return programText(ProgramText::UnsendableBlock,
+                       "The block %1 for address %2 cannot be sent to the radio.")
+        .arg(blockDigits, QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper());
+}
+
 QString unsendableCellMessage(int row, const QString& columnName, const QString& cellText) {
     return programText(ProgramText::UnsendableCell,
                        "Channel %1, %2: \"%3\" cannot be written to the radio.")

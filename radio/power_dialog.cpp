@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
+#include <optional>
 
 namespace {
 
@@ -28,9 +30,38 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint
     return label;
 }
 
+// Only the ASCII digits: the key filter sees typed keys, this guard also what comes
+// by paste, drag and drop or an input method. Values above 255 are let in and cut
+// to 255 when the key is let go.
+bool isDigits(const QString& text) {
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+class DigitsValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return isDigits(input) ? Acceptable : Invalid;
+    }
+};
+
+// The value of a field, when it holds a number from 0 to 255.
+std::optional<int> powerValue(const QLineEdit* edit) {
+    bool ok = false;
+    const int value = edit->text().toInt(&ok);
+    if (!ok || value < 0 || value > 255)
+        return std::nullopt;
+    return value;
+}
+
 QLineEdit* makeValueEdit(QWidget* parent, const char* name, QPoint place) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
+    edit->setValidator(new DigitsValidator(edit));
     edit->setMaxLength(3);
     edit->setGeometry(QRect(place, QSize(65, 21)));
     return edit;
@@ -84,17 +115,22 @@ void TForm7::attachRadio(RadioSession* session, SerialControl* control) {
 bool TForm7::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit && event->type() == QEvent::KeyPress)
-        return !Edit1KeyPress(static_cast<QKeyEvent*>(event)->text());
+        return !Edit1KeyPress(*static_cast<QKeyEvent*>(event));
     if (edit && event->type() == QEvent::KeyRelease)
         EditKeyUp(edit);
     return StayOnTopDialog::eventFilter(watched, event);
 }
 
-bool TForm7::Edit1KeyPress(const QString& text) const {
-    // Keys without a character (arrows, Delete) are no key presses of a text.
-    if (text.isEmpty() || text == QLatin1String("\b"))
+bool TForm7::Edit1KeyPress(const QKeyEvent& key) const {
+    // Shortcuts (select all, copy, paste, undo) and keys that type no character
+    // (Tab, Enter, Escape, Backspace, Delete, arrows) are no typed text.
+    constexpr auto shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (key.modifiers() & shortcut)
         return true;
-    return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
+    const QString text = key.text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return true;
+    return isDigits(text);
 }
 
 void TForm7::EditKeyUp(QLineEdit* edit) {
@@ -133,16 +169,17 @@ void TForm7::DsFancyButton1Click() {
     startExchange(session_->startPowerRead());
 }
 
-// Nothing is written while a field is empty or a value does not fit.
+// Nothing is written while a field does not hold a number from 0 to 255.
 void TForm7::DsFancyButton2Click() {
     if (running_)
         return;
-    if (Edit1->text().isEmpty() || Edit2->text().isEmpty()) {
+    const auto high = powerValue(Edit1);
+    const auto low = powerValue(Edit2);
+    if (!high || !low) {
         prompter().information(this, windowTitle(), emptyPowerFieldMessage());
         return;
     }
-    const auto block = encodeCalibration(
-        {Edit1->text().toInt(), Edit2->text().toInt(), ComboBox1->currentIndex()});
+    const auto block = encodeCalibration({*high, *low, ComboBox1->currentIndex()});
     if (!block) {
         prompter().information(this, windowTitle(), block.error());
         return;

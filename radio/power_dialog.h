@@ -4,6 +4,7 @@
 #include "ui/stay_on_top_dialog.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,8 +40,9 @@ protected:
     void FormClose() override;
 
 private:
-    // Only backspace and the digits get through to the value fields.
-    bool Edit1KeyPress(const QString& text) const;
+    // Typed characters other than the digits are kept from the value fields;
+    // editing, navigation and shortcut keys pass.
+    bool Edit1KeyPress(const QKeyEvent& key) const;
     // After a key is let go, a value above 255 becomes 255.
     void EditKeyUp(QLineEdit* edit);
     void startExchange(bool started);

@@ -22,8 +22,20 @@ void TForm6::setReadTarget(Codeplug* codeplug, std::function<void()> titleRule) 
     connect(session_, &RadioSession::readFinished, this, &TForm6::readFinished);
 }
 
+namespace {
+// The stored words are empty until a language has been applied; the windows' own
+// language names the cells then, so no cell is read as an empty word.
+VocabularyWords readWords() {
+    const VocabularyWords words = currentVocabulary(storedTexts());
+    for (const QString* word : {&words.OffWord, &words.HighWord, &words.LowWord, &words.OnWord})
+        if (word->isEmpty())
+            return vocabularyOf(Language::Chinese);
+    return words;
+}
+} // namespace
+
 void TForm6::Button1Click() {
-    const ReadStyle style{currentVocabulary(storedTexts()), userDecimalSeparator()};
+    const ReadStyle style{readWords(), userDecimalSeparator()};
     begin(session_->startRead(style));
 }
 

@@ -3,11 +3,19 @@
 #include "i18n/program_texts.h"
 
 #include <QFile>
+#include <QFileInfo>
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace {
 bool accessible(const QString& device) {
+#ifdef Q_OS_WIN
+    const QFileInfo info(device);
+    return info.isReadable() && info.isWritable();
+#else
     return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0;
+#endif
 }
 } // namespace
 

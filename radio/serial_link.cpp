@@ -9,9 +9,26 @@
 namespace {
 // The longest a wait sleeps before looking at the cancel request; data wake it at once.
 constexpr int kCancelSliceMs = 50;
+// How much longer than their time on the line the bytes may take to leave.
+constexpr int kDrainMarginMs = 300;
+
+// Milliseconds the bytes take on the line at 9600 baud, ten bits each.
+qint64 lineTimeMs(qsizetype bytes) {
+    return qint64(bytes) * 10 * 1000 / 9600 + 1;
+}
 } // namespace
 
-SerialLink::SerialLink() : port_(std::make_unique<QSerialPort>()) {}
+SerialLink::SerialLink() : port_(std::make_unique<QSerialPort>()) {
+    // Left open, a vanished device raises its error again and again, keeping an idle
+    // worker busy. Queued: during an exchange the waits see the loss themselves.
+    QObject::connect(
+        port_.get(), &QSerialPort::errorOccurred, port_.get(),
+        [this](QSerialPort::SerialPortError error) {
+            if (isPortLost(error) && port_->isOpen())
+                lose();
+        },
+        Qt::QueuedConnection);
+}
 
 SerialLink::~SerialLink() = default;
 
@@ -40,8 +57,12 @@ void SerialLink::output(const QByteArray& bytes) {
         return fail(portNotOpenMessage());
     if (port_->write(bytes) != bytes.size())
         return fail(sendFailedMessage(device_, port_->errorString()));
-    // A reply cannot come before the command has left.
+    // A reply cannot come before the command has left; a line that takes them far
+    // longer than their time on the wire has stopped.
+    const QDeadlineTimer deadline(lineTimeMs(bytes.size()) + kDrainMarginMs);
     while (port_->bytesToWrite() > 0 && !cancelRequested()) {
+        if (deadline.hasExpired())
+            return fail(sendFailedMessage(device_, port_->errorString()));
         if (!port_->waitForBytesWritten(kCancelSliceMs) && isPortLost(port_->error()))
             return lose();
     }

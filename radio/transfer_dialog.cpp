@@ -75,6 +75,7 @@ void TransferDialog::FormShow() {
 }
 
 void TransferDialog::FormClose() {
+    const bool stopped = running_;
     running_ = false;
     if (session_) {
         session_->close();
@@ -84,6 +85,8 @@ void TransferDialog::FormClose() {
     ProgressBar1->setValue(0);
     showSuccessCount(storedTexts().SuccessCountLabel, 0);
     StayOnTopDialog::FormClose();
+    if (stopped)
+        transferStopped();
 }
 
 bool TransferDialog::begin(bool started) {
@@ -102,7 +105,7 @@ void TransferDialog::finish(const TransferOutcome& outcome) {
         showSuccessCount(storedTexts().SuccessCountLabel, session_->SuccessCount);
     } else {
         prompter().information(this, windowTitle(),
-                               withReason(storedTexts().LinkFailedMessage, outcome.detail));
+                               withReason(linkFailedMessage(), outcome.detail));
     }
     Button1->setEnabled(true);
 }

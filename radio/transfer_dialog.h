@@ -41,6 +41,8 @@ protected:
     bool begin(bool started);
     // Ends it: counts a success, or shows the failure message with its reason.
     void finish(const TransferOutcome& outcome);
+    // Told once when closing the dialog stopped a running transfer.
+    virtual void transferStopped() {}
 
     RadioSession* session_ = nullptr;
     SerialControl* control_ = nullptr;

@@ -8,9 +8,12 @@
 #include "radio/frequency_codec.h"
 #include "radio/hex_text.h"
 #include "radio/link_protocol.h"
+#include "radio/memory_map_messages.h"
 #include "radio/options_codec.h"
 #include "radio/tone_codec.h"
 #include "radio/transfer_messages.h"
+
+#include <utility>
 
 namespace {
 
@@ -29,7 +32,8 @@ int toneAddress(int row) {
 // The running state of one exchange: the progress, and the end of it.
 class Exchange {
 public:
-    Exchange(Link& link, const ProgressReport& progress) : link_(link), progress_(progress) {}
+    // The report is kept by value: callers may hand over a temporary.
+    Exchange(Link& link, ProgressReport progress) : link_(link), progress_(std::move(progress)) {}
 
     // A test of a step: true to go on. A link that stopped working fails every test.
     bool check(bool test) const { return test && !link_.failed(); }
@@ -56,7 +60,7 @@ public:
 
 private:
     Link& link_;
-    const ProgressReport& progress_;
+    ProgressReport progress_;
     int progress_value_ = 0;
 };
 
@@ -84,19 +88,23 @@ TransferOutcome readChannel(Link& link, Exchange& exchange, int row, const ReadS
     // After row 16 this prepares a block that is never sent.
     link.PrepareFrame(frames::readCommand(frequencyAddress(row + 1)));
     link.SysDelay(waits.shortMs);
+    // Without a fresh reply the data are the acknowledge byte of the step before.
+    const bool toneAnswered = link.fresh();
     link.ReceivedFlag = false;
     const QString toneReply = link.ReplyHex();
     link.setThreshold(frames::WriteThreshold);
     if (!frequency1)
-        return exchange.failure(frequency1.error());
+        return exchange.failure(channelMessage(row, frequency1.error()));
     // An erased first frequency is an empty channel, whatever the rest holds.
     if (!frequency1.value().isEmpty()) {
+        if (!toneAnswered)
+            return exchange.failure(channelMessage(row, noBlockReplyMessage(MapField::Tone)));
         const auto frequency2 = sendfre(frequencyReply, Frequency2ReplyPosition, style.separator);
         const auto tone1 = sendCTC(toneReply.mid(8, 4), style.words.OffWord);
         const auto tone2 = sendCTC(toneReply.mid(12, 4), style.words.OffWord);
         for (const auto* result : {&frequency2, &tone1, &tone2}) {
             if (!*result)
-                return exchange.failure(result->error());
+                return exchange.failure(channelMessage(row, result->error()));
         }
         const ChannelFlagTexts flags = sendCan(charAt(toneReply, 18), style.words);
         cells = {*frequency1, *tone1,        *frequency2,  *tone2,
@@ -255,6 +263,15 @@ CodecResult<WriteBlocks> encodeWrite(const ChannelTable& channels,
 TransferOutcome writeRadio(Link& link, const WriteBlocks& blocks, const ProgressReport& progress,
                            LinkWaits waits) {
     Exchange exchange(link, progress);
+    // A block that cannot be sent stops the write: the radio's answer to the block
+    // before would otherwise pass for its answer.
+    QString unsent;
+    const auto sent = [&link, &unsent](int address, const QString& digits, int waitMs) {
+        if (writeTransaction(link, address, digits, waitMs))
+            return true;
+        unsent = unsendableBlockMessage(address, digits);
+        return false;
+    };
     link.ReceivedFlag = false;
     exchange.report();
     if (!exchange.check(handshake(link, waits.shortMs)))
@@ -267,22 +284,26 @@ TransferOutcome writeRadio(Link& link, const WriteBlocks& blocks, const Progress
     for (int row = 1; row <= ChannelTable::ChannelCount; ++row) {
         if (!exchange.check(link.acknowledged()))
             return exchange.failure();
-        writeTransaction(link, frequencyAddress(row), blocks.frequency[row - 1], waits.shortMs);
+        if (!sent(frequencyAddress(row), blocks.frequency[row - 1], waits.shortMs))
+            return exchange.failure(unsent);
         if (!exchange.ackedAndFresh())
             return exchange.failure();
-        writeTransaction(link, toneAddress(row), blocks.tone[row - 1], waits.shortMs);
+        if (!sent(toneAddress(row), blocks.tone[row - 1], waits.shortMs))
+            return exchange.failure(unsent);
         exchange.advance();
     }
     if (!exchange.ackedAndFresh())
         return exchange.failure();
-    writeTransaction(link, kOptionsAddress, blocks.options, waits.shortMs);
+    if (!sent(kOptionsAddress, blocks.options, waits.shortMs))
+        return exchange.failure(unsent);
     exchange.advance();
     if (!exchange.ackedAndFresh())
         return exchange.failure();
     // The band goes last, with the long wait.
     link.ReceivedFlag = false;
     exchange.advance();
-    writeTransaction(link, kBandAddress, blocks.band, waits.longMs);
+    if (!sent(kBandAddress, blocks.band, waits.longMs))
+        return exchange.failure(unsent);
     if (!exchange.ackedAndFresh())
         return exchange.failure();
     link.ReceivedFlag = false;
@@ -313,13 +334,17 @@ PowerOutcome readCalibration(Link& link, LinkWaits waits) {
         return outcome;
     }
     link.PrepareFrame(frames::readCommand(kCalibrationAddress));
+    // Cleared only to tell a missing reply from the acknowledge byte still held.
+    link.ReceivedFlag = false;
     link.sendCommand(frames::ReadThreshold);
     link.SysDelayFull(waits.shortMs);
+    const bool answered = link.fresh();
     const auto values = decodeCalibration(link.ReplyHex());
     // The exchange itself went through: the radio leaves programming mode either way.
     endProgramming(link);
-    if (!values) {
-        outcome.result = exchange.failure(values.error());
+    if (!answered || !values) {
+        outcome.result = exchange.failure(answered ? values.error()
+                                                   : noBlockReplyMessage(MapField::Calibration));
         return outcome;
     }
     outcome.values = *values;
@@ -330,12 +355,20 @@ PowerOutcome readCalibration(Link& link, LinkWaits waits) {
 PowerOutcome writeCalibration(Link& link, const QString& blockDigits, LinkWaits waits) {
     Exchange exchange(link, {});
     PowerOutcome outcome;
+    // A block that cannot be sent goes nowhere, not even the handshake before it.
+    if (!isBlockDigits(blockDigits)) {
+        outcome.result = exchange.failure(unsendableBlockMessage(kCalibrationAddress, blockDigits));
+        return outcome;
+    }
     outcome.handshakeOk = enterPowerExchange(link, waits) && exchange.check(link.acknowledged());
     if (!outcome.handshakeOk) {
         outcome.result = exchange.failure();
         return outcome;
     }
-    link.PrepareFrame(frames::writeCommand(kCalibrationAddress, blockDigits));
+    if (!link.PrepareFrame(frames::writeCommand(kCalibrationAddress, blockDigits))) {
+        outcome.result = exchange.failure(unsendableBlockMessage(kCalibrationAddress, blockDigits));
+        return outcome;
+    }
     link.sendCommand(frames::WriteThreshold);
     link.SysDelayFull(waits.shortMs);
     if (!exchange.check(link.acknowledged())) {

@@ -2,6 +2,7 @@
 
 #include "codeplug/codeplug.h"
 #include "radio/radio_session.h"
+#include "radio/transfer_messages.h"
 #include "ui/prompter.h"
 
 #include <QPushButton>
@@ -33,4 +34,8 @@ void TForm3::Button1Click() {
         return;
     }
     begin(session_->startWrite(*blocks));
+}
+
+void TForm3::transferStopped() {
+    prompter().information(this, windowTitle(), writeStoppedMessage());
 }

@@ -19,6 +19,10 @@ public:
 
     void Button1Click();
 
+protected:
+    // The radio is left half written: the user must know to write again.
+    void transferStopped() override;
+
 private:
     const Codeplug* codeplug_ = nullptr;
 };

@@ -15,7 +15,9 @@
 #include "support/sim_transcript.h"
 #include "support/simulated_radio.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -66,11 +68,15 @@ private slots:
     void readAppliesEverythingAndCountsSuccesses();
     void faultMatrix_data();
     void faultMatrix();
-    void closingMidReadCancelsAndTheDialogWorksAgain();
+    void idlePortOfAVanishedRadioCloses();
+    void noLanguageReadsWithTheBuiltInWords();
+    void closingMidTransferCancelsAndTheDialogWorksAgain_data();
+    void closingMidTransferCancelsAndTheDialogWorksAgain();
     void writeRefusesBeforeTheHandshake();
     void writeCommitsTheEditedCellFirst();
     void powerFieldsTakeDigitsUpTo255_data();
     void powerFieldsTakeDigitsUpTo255();
+    void powerFieldsPassEditingKeysAndRefuseOtherText();
     void powerReadOffersWriteAndWriteSendsTheBlock();
     void demoModeLeadsThePortsToASimulatedRadio();
 
@@ -210,30 +216,98 @@ void TestRadioDialogs::faultMatrix() {
         QVERIFY2(probePort(radio.device()).available, "the port stays open after closing");
 }
 
-void TestRadioDialogs::closingMidReadCancelsAndTheDialogWorksAgain() {
+// The radio goes away while a dialog holds the port open with nothing running: the
+// port is closed at once instead of reporting its error in a busy loop, and the next
+// read says the radio is gone.
+void TestRadioDialogs::idlePortOfAVanishedRadioCloses() {
+    SimTranscript transcript;
+    auto radio = std::make_unique<SimulatedRadio>(transcript.options(programmedRadio()));
+    VantrelApp& app = start(*radio);
+    app.radio->setWaits({200, 100});
+    runTransfer(app.Form6);
+    QVERIFY(prompter_->boxes.isEmpty());
+    radio.reset();
+
+    QElapsedTimer wall;
+    wall.start();
+    const double cpuBefore = cpuSeconds();
+    QTest::qWait(600);
+    const double cpu = cpuSeconds() - cpuBefore;
+    const double seconds = wall.elapsed() / 1000.0;
+    QVERIFY2(cpu < seconds / 2,
+             qPrintable(QStringLiteral("%1 s of processor time in %2 s").arg(cpu).arg(seconds)));
+
+    runTransfer(app.Form6);
+    QCOMPARE(prompter_->boxes.size(), 1);
+    QVERIFY(prompter_->boxes.first().text.startsWith(storedTexts().LinkFailedMessage));
+}
+
+// Before a language is applied the stored words and messages are empty: the read
+// still names the switch cells, and a failure still says something.
+void TestRadioDialogs::noLanguageReadsWithTheBuiltInWords() {
+    // The radio answers one read (71 frames), then nothing.
+    SimTranscript transcript;
+    SimulatedRadio radio(transcript.options(
+        programmedRadio(), simWithFaults([](SimFaults& f) { f.stopAfter = 71; }).faults));
+    VantrelApp& app = start(radio);
+    app.radio->setWaits({200, 100});
+    const StoredTexts applied = storedTexts();
+    storedTexts() = StoredTexts();
+    runTransfer(app.Form6);
+    const VocabularyWords& chinese = vocabularyOf(Language::Chinese);
+    const QStringList flags{app.codeplug.channels.cell(ChannelTable::Power, 1),
+                            app.codeplug.channels.cell(ChannelTable::SwitchA, 1),
+                            app.codeplug.channels.cell(ChannelTable::SwitchB, 1)};
+    QCOMPARE(flags, (QStringList{chinese.LowWord, chinese.OffWord, chinese.OnWord}));
+    QVERIFY(prompter_->boxes.isEmpty());
+    runTransfer(app.Form6);
+    const QString builtIn = linkFailedMessage();
+    storedTexts() = applied;
+    QVERIFY(!builtIn.isEmpty());
+    QCOMPARE(prompter_->boxes.size(), 1);
+    QCOMPARE(prompter_->boxes.first().text, builtIn);
+}
+
+void TestRadioDialogs::closingMidTransferCancelsAndTheDialogWorksAgain_data() {
+    QTest::addColumn<Direction>("direction");
+    QTest::addColumn<QString>("message"); // told on closing
+    QTest::newRow("read") << Direction::Read << QString();
+    QTest::newRow("write, the radio must be written again")
+        << Direction::Write << writeStoppedMessage();
+}
+
+void TestRadioDialogs::closingMidTransferCancelsAndTheDialogWorksAgain() {
+    QFETCH(Direction, direction);
+    QFETCH(QString, message);
     SimTranscript transcript;
     SimulatedRadio radio(transcript.options(
         programmedRadio(), simWithFaults([](SimFaults& f) { f.slowMs = 5; }).faults));
     VantrelApp& app = start(radio);
+    TransferDialog* dialog = direction == Direction::Read ? static_cast<TransferDialog*>(app.Form6)
+                                                          : static_cast<TransferDialog*>(app.Form3);
     const QStringList before = snapshot(app);
-    app.Form1->N6->trigger();
-    app.Form6->Button1->click();
-    QTRY_VERIFY(app.Form6->ProgressBar1->value() >= 20);
-    app.Form6->close();
-    QVERIFY(!app.Form6->running());
+    (direction == Direction::Read ? app.Form1->N6 : app.Form1->N7)->trigger();
+    dialog->Button1->click();
+    QTRY_VERIFY(dialog->ProgressBar1->value() >= 20);
+    dialog->close();
+    QVERIFY(!dialog->running());
     QVERIFY(probePort(radio.device()).available);
     const int sent = transcript.hostFrames().size();
     QTest::qWait(200);
     QCOMPARE(transcript.hostFrames().size(), sent); // nothing more went out
     QVERIFY(!transcript.hostFrames().contains(QStringLiteral("646F")));
-    QVERIFY(prompter_->boxes.isEmpty());
+    QStringList told;
+    for (const auto& box : prompter_->boxes)
+        told << box.text;
+    QCOMPARE(told, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(snapshot(app), before);
     QVERIFY(app.Form1->isEnabled());
 
-    runTransfer(app.Form6);
-    QVERIFY(prompter_->boxes.isEmpty());
-    QCOMPARE(app.codeplug.bands.selectedText(), QStringLiteral("400-470MHz"));
-    QCOMPARE(app.Form6->StatusPanel2->text(), storedTexts().SuccessCountLabel + "1");
+    runTransfer(dialog);
+    QCOMPARE(prompter_->boxes.size(), told.size());
+    QCOMPARE(dialog->StatusPanel2->text(), storedTexts().SuccessCountLabel + "1");
+    dialog->close();
+    QCOMPARE(prompter_->boxes.size(), told.size()); // a finished write is not stopped
 }
 
 void TestRadioDialogs::writeRefusesBeforeTheHandshake() {
@@ -313,6 +387,38 @@ void TestRadioDialogs::powerFieldsTakeDigitsUpTo255() {
     QCOMPARE(dialog.Edit1->text(), shown.left(shown.size() - 1));
 }
 
+// Tab, Escape and the shortcuts reach the field; text that does not come by typing
+// (paste, an input method) is held to the digits as well.
+void TestRadioDialogs::powerFieldsPassEditingKeysAndRefuseOtherText() {
+    TForm7 dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.Edit1->setFocus();
+    QTest::keyClicks(dialog.Edit1, QStringLiteral("123"));
+    QTest::keyClick(dialog.Edit1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(dialog.Edit1, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(dialog.Edit1, Qt::Key_Delete);
+    QCOMPARE(dialog.Edit1->text(), QString());
+    QTest::keyClick(dialog.Edit1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(dialog.Edit1->text(), QStringLiteral("123"));
+    QTest::keyClick(dialog.Edit1, Qt::Key_Tab);
+    QCOMPARE(dialog.focusWidget(), dialog.Edit2);
+    QTest::keyClick(dialog.Edit2, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(dialog.Edit2->text(), QStringLiteral("123"));
+
+    dialog.Edit2->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("１２３"));
+    QTest::keyClick(dialog.Edit2, Qt::Key_V, Qt::ControlModifier);
+    dialog.Edit2->insert(QStringLiteral("4x"));
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("１２"));
+    QCoreApplication::sendEvent(dialog.Edit2, &composed);
+    QCOMPARE(dialog.Edit2->text(), QString());
+
+    QTest::keyClick(dialog.Edit2, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+}
+
 void TestRadioDialogs::powerReadOffersWriteAndWriteSendsTheBlock() {
     SimTranscript transcript;
     SimulatedRadio radio(transcript.options());
@@ -329,10 +435,16 @@ void TestRadioDialogs::powerReadOffersWriteAndWriteSendsTheBlock() {
     QCOMPARE(power->ComboBox1->currentIndex(), 2);
     QVERIFY(power->DsFancyButton2->isEnabled());
 
-    power->Edit2->clear();
-    power->DsFancyButton2->click();
-    QCOMPARE(prompter_->boxes.size(), 1);
-    QCOMPARE(prompter_->boxes.last().text, emptyPowerFieldMessage());
+    // An empty field, or a value that came in without a key (dropped or pasted by
+    // the mouse), writes nothing.
+    for (const QString& dropped : {QString(), QStringLiteral("１２３"), QStringLiteral("300")}) {
+        power->Edit2->clear();
+        power->Edit2->insert(dropped);
+        power->DsFancyButton2->click();
+        QVERIFY(power->DsFancyButton1->isEnabled());
+        QCOMPARE(prompter_->boxes.last().text, emptyPowerFieldMessage());
+    }
+    QCOMPARE(prompter_->boxes.size(), 3);
 
     power->Edit1->setText(QStringLiteral("200"));
     power->Edit2->setText(QStringLiteral("40"));

@@ -56,7 +56,12 @@ private slots:
     void writeRefusesWhatCannotBeEncoded_data();
     void writeRefusesWhatCannotBeEncoded();
     void wordsOfEitherLanguageWriteTheSameBlocks();
+    void writeStopsAtABlockThatCannotBeSent_data();
+    void writeStopsAtABlockThatCannotBeSent();
+    void readNamesTheChannelOfABadReply_data();
+    void readNamesTheChannelOfABadReply();
     void calibrationReadAndWrite();
+    void calibrationFailures();
 };
 
 void TestTransferSequences::readGoldenTranscript() {
@@ -180,6 +185,83 @@ void TestTransferSequences::wordsOfEitherLanguageWriteTheSameBlocks() {
     QCOMPARE(expected->tone[1], QStringLiteral("54C7FFFFF4FFFFFF"));
 }
 
+void TestTransferSequences::writeStopsAtABlockThatCannotBeSent_data() {
+    QTest::addColumn<int>("block"); // 0..15 frequencies, 16..31 tones, 32 options, 33 band
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<int>("framesSent");
+    QTest::newRow("frequency of channel 3, not hex") << 2 << "00005014250660XY" << 6;
+    QTest::newRow("tones of channel 5, too short") << 20 << "7006" << 11;
+    QTest::newRow("options, empty") << 32 << "" << 34;
+    QTest::newRow("band, too long") << 33 << "00400047FFFFFFFF00" << 35;
+}
+
+// The radio's answer to the block before must not pass for the missing block's answer:
+// the write stops with a message, sends nothing more and no end command.
+void TestTransferSequences::writeStopsAtABlockThatCannotBeSent() {
+    QFETCH(int, block);
+    QFETCH(QString, digits);
+    QFETCH(int, framesSent);
+    const auto encoded =
+        encodeWrite(ChannelTable(), FunctionOptions::ClearedIndexes, QStringLiteral("400-470MHz"));
+    QVERIFY(encoded);
+    WriteBlocks blocks = *encoded;
+    QString* target = block < 16    ? &blocks.frequency[block]
+                      : block < 32  ? &blocks.tone[block - 16]
+                      : block == 32 ? &blocks.options
+                                    : &blocks.band;
+    *target = digits;
+    SimTranscript transcript;
+    SimulatedRadio radio(transcript.options());
+    SerialLink link;
+    QVERIFY(link.open(radio.device()));
+    const TransferOutcome outcome = writeRadio(link, blocks, {}, {100, 50});
+    QVERIFY(!outcome.ok);
+    QVERIFY2(outcome.detail.contains(QStringLiteral("cannot be sent")) &&
+                 outcome.detail.contains(digits),
+             qPrintable(outcome.detail));
+    QTest::qWait(50);
+    QCOMPARE(transcript.hostFrames().size(), framesSent);
+    QVERIFY(!transcript.hostFrames().contains(QStringLiteral("646F")));
+}
+
+void TestTransferSequences::readNamesTheChannelOfABadReply_data() {
+    QTest::addColumn<int>("address");
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<int>("stopAfter");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("tones of channel 1 never answered")
+        << 0x0010 << kChannel1Frequencies << 6
+        << "Channel 1: The radio did not answer the read of the squelch tone block.";
+    QTest::newRow("unreadable frequency of channel 4")
+        << 0x0040 << "1234567A25066044" << -1
+        << "Channel 4: The radio sent a frequency that cannot be read";
+    QTest::newRow("unreadable tone of channel 2")
+        << 0x0028 << "7006A380F4FFFFFF" << -1
+        << "Channel 2: The radio sent a squelch tone that cannot be read";
+}
+
+void TestTransferSequences::readNamesTheChannelOfABadReply() {
+    QFETCH(int, address);
+    QFETCH(QString, content);
+    QFETCH(int, stopAfter);
+    QFETCH(QString, message);
+    SimMemory memory = programmedRadio();
+    memory.setBlock(address, block(content.toLatin1().constData()));
+    if (address == 0x0028)
+        memory.setBlock(0x0020, block(kChannel1Frequencies));
+    SimFaults faults;
+    faults.stopAfter = stopAfter;
+    SimTranscript transcript;
+    SimulatedRadio radio(transcript.options(memory, faults));
+    SerialLink link;
+    QVERIFY(link.open(radio.device()));
+    RadioContent read;
+    const TransferOutcome outcome =
+        readRadio(link, {english(), QLatin1Char('.')}, &read, {}, {100, 50});
+    QVERIFY(!outcome.ok);
+    QVERIFY2(outcome.detail.startsWith(message), qPrintable(outcome.detail));
+}
+
 void TestTransferSequences::calibrationReadAndWrite() {
     SimTranscript transcript;
     SimulatedRadio radio(transcript.options()); // the factory block A0 32 F2
@@ -198,6 +280,29 @@ void TestTransferSequences::calibrationReadAndWrite() {
     QTRY_COMPARE(transcript.hostFrames(),
                  (QStringList{"02515542746F7A", "06", "5203C808", "646F", "02515542746F7A", "06",
                               "5703C808A032F2FFFFFFFFFF", "646F"}));
+}
+
+// A block reply that never came, and a block that cannot be sent.
+void TestTransferSequences::calibrationFailures() {
+    SimTranscript transcript;
+    SimulatedRadio radio(transcript.options(
+        SimMemory(), simWithFaults([](SimFaults& f) { f.stopAfter = 2; }).faults));
+    SerialLink link;
+    QVERIFY(link.open(radio.device()));
+    const LinkWaits fast{100, 30};
+    const PowerOutcome read = readCalibration(link, fast);
+    QVERIFY(read.handshakeOk && !read.result.ok);
+    QCOMPARE(read.result.detail,
+             QStringLiteral("The radio did not answer the read of the power calibration block."));
+
+    QTest::qWait(50);
+    const int sent = transcript.hostFrames().size();
+    const PowerOutcome written = writeCalibration(link, QStringLiteral("A032F2"), fast);
+    QVERIFY(!written.result.ok && !written.handshakeOk);
+    QVERIFY2(written.result.detail.contains(QStringLiteral("A032F2")),
+             qPrintable(written.result.detail));
+    QTest::qWait(50);
+    QCOMPARE(transcript.hostFrames().size(), sent); // nothing went out, not even a handshake
 }
 
 QTEST_GUILESS_MAIN(TestTransferSequences)
