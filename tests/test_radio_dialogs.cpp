@@ -117,7 +117,8 @@ void TestRadioDialogs::runTransfer(TransferDialog* dialog) {
 }
 
 void TestRadioDialogs::readAppliesEverythingAndCountsSuccesses() {
-    SimulatedRadio radio(SimTranscript().options(programmedRadio()));
+    const SimTranscript transcript; // its folder must outlive the radio, which saves there
+    SimulatedRadio radio(transcript.options(programmedRadio()));
     VantrelApp& app = start(radio);
     const QString label = storedTexts().SuccessCountLabel;
     QVERIFY(!label.isEmpty());
