@@ -2,9 +2,9 @@
 
 namespace {
 // A fault given as "name" or "name=N".
-bool applyFault(const QString& spec, SimFaults& faults) {
-    const QString name = spec.section(QLatin1Char('='), 0, 0);
-    const QString value = spec.section(QLatin1Char('='), 1);
+bool applyFault(const QString& fault, SimFaults& faults) {
+    const QString name = fault.section(QLatin1Char('='), 0, 0);
+    const QString value = fault.section(QLatin1Char('='), 1);
     struct Flag {
         const char* name;
         bool SimFaults::*field;
@@ -22,7 +22,7 @@ bool applyFault(const QString& spec, SimFaults& faults) {
                                    {"hangup-after", &SimFaults::hangupAfter},
                                    {"slow", &SimFaults::slowMs}};
     for (const Flag& flag : flags) {
-        if (name == QLatin1String(flag.name) && !spec.contains(QLatin1Char('='))) {
+        if (name == QLatin1String(flag.name) && !fault.contains(QLatin1Char('='))) {
             faults.*flag.field = true;
             return true;
         }
