@@ -76,8 +76,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
 
 } // namespace
 
-TForm7::TForm7(QWidget* parent)
-    : StayOnTopDialog(QStringLiteral("功率调整"), QSize(312, 160), parent) {
+TForm7::TForm7(QWidget* parent) : RadioDialog(QStringLiteral("功率调整"), QSize(312, 160), parent) {
     setObjectName(QStringLiteral("Form7"));
     auto* panel = new QFrame(this);
     panel->setGeometry(8, 8, 297, 113);
@@ -107,8 +106,7 @@ TForm7::TForm7(QWidget* parent)
 }
 
 void TForm7::attachRadio(RadioSession* session, SerialControl* control) {
-    session_ = session;
-    control_ = control;
+    RadioDialog::attachRadio(session, control);
     connect(session_, &RadioSession::powerFinished, this, &TForm7::powerFinished);
 }
 
@@ -138,17 +136,9 @@ void TForm7::EditKeyUp(QLineEdit* edit) {
         edit->setText(QStringLiteral("255"));
 }
 
-void TForm7::showEvent(QShowEvent* event) {
-    StayOnTopDialog::showEvent(event);
-    if (!event->spontaneous() && session_ && control_ && !session_->busy())
-        session_->open(control_->device());
-}
-
 // The fields and the write button stay as they are for the next showing.
 void TForm7::FormClose() {
-    StayOnTopDialog::FormClose();
-    if (session_)
-        session_->close();
+    RadioDialog::FormClose();
     running_ = false;
     DsFancyButton1->setEnabled(true);
     DsFancyButton2->setEnabled(writeOffered_);

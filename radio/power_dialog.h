@@ -1,24 +1,23 @@
 #pragma once
 
+#include "radio/radio_dialog.h"
 #include "radio/transfer_sequences.h"
-#include "ui/stay_on_top_dialog.h"
 
 class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class RadioSession;
-class SerialControl;
 
 // Form7, the power adjustment dialog (a dealers' service): the radio's transmit-power
 // and low-voltage calibration values. One exchange at a time: both buttons are
 // disabled while one runs.
-class TForm7 : public StayOnTopDialog {
+class TForm7 : public RadioDialog {
     Q_OBJECT
 public:
     explicit TForm7(QWidget* parent = nullptr);
 
+    // Also follows the session's results.
     void attachRadio(RadioSession* session, SerialControl* control);
 
     void DsFancyButton1Click();
@@ -36,7 +35,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void FormClose() override;
 
 private:
@@ -48,8 +46,6 @@ private:
     void startExchange(bool started);
     void powerFinished(const PowerOutcome& outcome);
 
-    RadioSession* session_ = nullptr;
-    SerialControl* control_ = nullptr;
     bool running_ = false;
     bool writing_ = false;
     bool writeOffered_ = false;

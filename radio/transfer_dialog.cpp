@@ -31,7 +31,7 @@ QLabel* makePanel(QStatusBar* bar, int width, const QString& text) {
 TransferDialog::TransferDialog(const QString& caption, QSize clientSize,
                                const QString& buttonCaption, QRect buttonGeometry,
                                int progressWidth, QWidget* parent)
-    : StayOnTopDialog(caption, clientSize, parent), Button1(new QPushButton(buttonCaption, this)),
+    : RadioDialog(caption, clientSize, parent), Button1(new QPushButton(buttonCaption, this)),
       ProgressBar1(new QProgressBar(this)) {
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(buttonGeometry);
@@ -49,8 +49,7 @@ TransferDialog::TransferDialog(const QString& caption, QSize clientSize,
 }
 
 void TransferDialog::attachRadio(RadioSession* session, SerialControl* control) {
-    session_ = session;
-    control_ = control;
+    RadioDialog::attachRadio(session, control);
     connect(session_, &RadioSession::progress, this, [this](int percent) {
         if (running_)
             ProgressBar1->setValue(percent);
@@ -61,30 +60,15 @@ void TransferDialog::showSuccessCount(const QString& label, int count) {
     StatusPanel2->setText(label + QString::number(count));
 }
 
-void TransferDialog::showEvent(QShowEvent* event) {
-    StayOnTopDialog::showEvent(event);
-    // A window shown again by the window system (after minimising) is not a new showing.
-    if (!event->spontaneous())
-        FormShow();
-}
-
-// A port that does not open now is opened again by the transfer, which then says why.
-void TransferDialog::FormShow() {
-    if (session_ && control_ && !session_->busy())
-        session_->open(control_->device());
-}
-
 void TransferDialog::FormClose() {
     const bool stopped = running_;
     running_ = false;
-    if (session_) {
-        session_->close();
-        session_->SuccessCount = 0;
-    }
     Button1->setEnabled(true);
     ProgressBar1->setValue(0);
     showSuccessCount(storedTexts().SuccessCountLabel, 0);
-    StayOnTopDialog::FormClose();
+    RadioDialog::FormClose();
+    if (session_)
+        session_->SuccessCount = 0;
     if (stopped)
         transferStopped();
 }

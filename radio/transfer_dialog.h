@@ -1,25 +1,23 @@
 #pragma once
 
+#include "radio/radio_dialog.h"
 #include "radio/transfer_sequences.h"
-#include "ui/stay_on_top_dialog.h"
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class RadioSession;
-class SerialControl;
 
 // The layout and the run of the read and the write dialog: one start button, a
 // progress bar, and a status bar with the product line and the count of successful
 // transfers. The transfer runs on the radio session's thread; the dialog stays live
 // and closing it stops the transfer.
-class TransferDialog : public StayOnTopDialog {
+class TransferDialog : public RadioDialog {
     Q_OBJECT
 public:
     TransferDialog(const QString& caption, QSize clientSize, const QString& buttonCaption,
                    QRect buttonGeometry, int progressWidth, QWidget* parent = nullptr);
 
-    // The shared line to the radio and the serial control naming its device.
+    // Also follows the session's results.
     void attachRadio(RadioSession* session, SerialControl* control);
 
     // Second status panel: the count's label followed by the count.
@@ -33,8 +31,6 @@ public:
     QLabel* StatusPanel2; // successful transfers
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void FormShow();
     void FormClose() override;
 
     // Starts a transfer with the button disabled; false when the session is busy.
@@ -43,9 +39,6 @@ protected:
     void finish(const TransferOutcome& outcome);
     // Told once when closing the dialog stopped a running transfer.
     virtual void transferStopped() {}
-
-    RadioSession* session_ = nullptr;
-    SerialControl* control_ = nullptr;
 
 private:
     bool running_ = false;
