@@ -1,5 +1,7 @@
 #include "app/start_options.h"
 
+#include "i18n/startup_language.h"
+
 #include <QCommandLineParser>
 
 std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QString* error) {
@@ -24,9 +26,8 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
     options.language = parser.value(lang);
     options.service = parser.isSet(service);
     options.demo = parser.isSet(demo);
-    if (!options.language.isEmpty() && options.language != QLatin1String("chinese") &&
-        options.language != QLatin1String("english")) {
-        *error = QStringLiteral("--lang takes chinese or english, not '%1'.").arg(options.language);
+    if (!options.language.isEmpty() && !isLanguageName(options.language)) {
+        *error = badLanguageMessage(options.language);
         return std::nullopt;
     }
     return options;

@@ -84,11 +84,6 @@ QString needsValues(const QString& option, int count) {
     return programText(ProgramText::CliNeedsValues, "%1 needs %2 value(s)").arg(option).arg(count);
 }
 
-QString badLanguage(const QString& language) {
-    return programText(ProgramText::CliBadLanguage, "--lang takes chinese or english, not '%1'")
-        .arg(language);
-}
-
 QString channelFrequencies(int channel) {
     return programText(ProgramText::CliChannelFrequencies, "channel %1 frequencies").arg(channel);
 }

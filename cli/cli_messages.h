@@ -19,7 +19,6 @@ QString calibration(int highPower, int lowPower, int lowVoltage);
 QString helpFooter();
 QString unknownOption(const QString& option);
 QString needsValues(const QString& option, int count);
-QString badLanguage(const QString& language);
 // Blocks named by --verify, and the progress of the radio commands.
 QString channelFrequencies(int channel);
 QString channelTones(int channel);

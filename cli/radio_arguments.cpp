@@ -58,9 +58,8 @@ std::optional<RadioArguments> parseRadioArguments(const QStringList& arguments, 
     parsed.device = deviceOf(parsed.device);
     if (parsed.language.isEmpty())
         parsed.language = languageOfLocale(QLocale::system().name());
-    if (parsed.language != QLatin1String("chinese") &&
-        parsed.language != QLatin1String("english")) {
-        *error = CliMessages::badLanguage(parsed.language);
+    if (!isLanguageName(parsed.language)) {
+        *error = badLanguageMessage(parsed.language);
         return std::nullopt;
     }
     return parsed;

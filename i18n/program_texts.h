@@ -75,7 +75,7 @@ enum class ProgramText : int {
     CliCalibration,
     CliUnknownOption,
     CliNeedsValues,
-    CliBadLanguage,
+    BadLanguage,
     CliChannelFrequencies,
     CliChannelTones,
     CliOptionsBlock,

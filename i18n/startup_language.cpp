@@ -1,5 +1,7 @@
 #include "i18n/startup_language.h"
 
+#include "i18n/program_texts.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -29,4 +31,13 @@ QString chooseStartupLanguage(const QString& asked, const QString& installLogPat
             return lines[1] == kEnglishTitle ? kEnglish : kChinese;
     }
     return languageOfLocale(localeName);
+}
+
+bool isLanguageName(const QString& name) {
+    return name == kChinese || name == kEnglish;
+}
+
+QString badLanguageMessage(const QString& name) {
+    return programText(ProgramText::BadLanguage, "--lang takes chinese or english, not '%1'")
+        .arg(name);
 }

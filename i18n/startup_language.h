@@ -11,3 +11,9 @@ QString chooseStartupLanguage(const QString& asked, const QString& installLogPat
 
 // The language of a locale name such as "zh_CN" or "en_GB".
 QString languageOfLocale(const QString& localeName);
+
+// True for the two language names, "chinese" and "english".
+bool isLanguageName(const QString& name);
+
+// The message for a --lang value that names no language.
+QString badLanguageMessage(const QString& name);
